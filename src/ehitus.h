@@ -1,0 +1,32 @@
+// What sets zemtar and zemtar-lihtne apart. Each program links one set of definitions:
+// src/roman for zemtar, src/decimal for zemtar-lihtne. Nothing switches at run time.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "lexer/lekseem.h"
+
+namespace zemtar {
+
+// The message for a zero divisor.
+extern const char JAGAMINE_NULLIGA[];
+
+// The variable slot (0 for a ... 24 for y) that a name character stands for, or -1 when it has
+// none. The lexer and assignments both ask this, so what can be assigned can be read back.
+int muutuja_indeks(unsigned char c);
+
+// When the letter at rida[asukoht] begins a Roman numeral, reads the whole run of Roman letters
+// as one number token and moves asukoht past it; otherwise nothing.
+std::optional<lekseem> loe_rooma_arv(std::string_view rida, std::size_t& asukoht);
+
+// Prints the result line of an expression, or of an assignment to the variable as typed.
+void kuva_avaldis(std::FILE* valja, float tulemus);
+void kuva_omistus(std::FILE* valja, char muutuja, float tulemus);
+
+// Prints the help text.
+void juhised(std::FILE* valja);
+
+}  // namespace zemtar

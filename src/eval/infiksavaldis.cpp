@@ -1,0 +1,234 @@
+// Operator precedence in one left-to-right pass over two stacks: operands on arvud,
+// operators and open parentheses on tehted. The line gets an opening parenthesis of its own,
+// which its end closes like a ')'. An arriving operator first applies every stacked operator
+// of equal or higher precedence, which makes all four left-associative; a ')' applies them
+// back to its '(' and removes it. A unary minus is 0 - operand: at the start or after '(' it
+// is an ordinary minus after a pushed 0; right after another operator it is stacked at once
+// with the highest precedence, so it binds to the operand that follows it.
+#include "eval/infiksavaldis.h"
+
+#include "ehitus.h"
+#include "teated.h"
+
+namespace zemtar {
+
+namespace {
+
+enum class tehtemark : char {
+  AVA = '(',
+  SULGE = ')',
+  PLUSS = '+',
+  MIINUS = '-',
+  KORDA = '*',
+  JAGA = '/',
+  VASTAND = '~',  // a unary minus right after another operator; the lexer never makes it
+};
+
+tehtemark mark_of(const lekseem* t) {
+  return static_cast<tehtemark>(t->mark());
+}
+
+}  // namespace
+
+infiksavaldis::infiksavaldis(std::FILE* v)
+    : arvud(std::make_unique<magasin>()),
+      tehted(std::make_unique<magasin>()),
+      lugeja(std::make_unique<leksator>()),
+      valja(v) {}
+
+int infiksavaldis::arvuta(std::string_view rida) {
+  lugeja->sea_rida(rida);
+  arvud->tyhjenda();
+  tehted->tyhjenda();
+  lekseemid.tyhjenda();
+  ootan_arvu = 1;
+  tulemus = 0;
+
+  lekseem* oma_sulg = uus(lekseem::tehe('('));
+  if (oma_sulg == nullptr || !pane(*tehted, oma_sulg)) return 0;
+
+  bool parast_tehet = false;
+  for (;;) {
+    lekseem* t = uus(lugeja->jargmine());
+    if (t == nullptr) return 0;
+    const bool on_tehe = t->liik == TEHE && t->mark() != '(' && t->mark() != ')';
+    switch (t->liik) {
+      case ARV:
+        if (ootan_arvu == 0) return katkesta(OOTAMATU_ARV);
+        if (!pane(*arvud, t)) return 0;
+        ootan_arvu = 0;
+        break;
+      case MUUTUJA: {
+        if (ootan_arvu == 0) return katkesta(OOTAMATU_MUUTUJA);
+        const int i = t->mark() - 'a';
+        if (i < 0 || i >= MUUTUJAID || vaartustatud[i] == 0) return katkesta(VAARTUSTAMATA);
+        // The value is copied now: a later assignment does not change this line.
+        *t = lekseem::arv(vaartused[i]);
+        if (!pane(*arvud, t)) return 0;
+        ootan_arvu = 0;
+        break;
+      }
+      case TEHE:
+        if (!loe_tehe(t, parast_tehet)) return 0;
+        break;
+      case VIGA:
+        return katkesta_teatega(t->teade());
+      case LOPP:
+        return lopeta(t);
+    }
+    parast_tehet = on_tehe;
+  }
+}
+
+int infiksavaldis::omista(char muutuja, std::string_view avaldis) {
+  const int i = muutuja_indeks(static_cast<unsigned char>(muutuja));
+  if (i < 0) return katkesta(LUBAMATU_MUUTUJANIMI);
+  if (!arvuta(avaldis)) return 0;
+  vaartused[i] = tulemus;
+  vaartustatud[i] = 1;
+  return 1;
+}
+
+int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
+  switch (mark_of(t)) {
+    case tehtemark::AVA:
+      if (ootan_arvu == 0) return katkesta(AVAV_SULG_TEHTE_ASEMEL);
+      return pane(*tehted, t);
+    case tehtemark::SULGE:
+      if (ootan_arvu == 1) return katkesta(SULGEV_SULG_TEHTE_ASEMEL);
+      return taanda(t);
+    case tehtemark::MIINUS:
+      if (ootan_arvu == 1) return unaarne_miinus(t, parast_tehet);
+      break;
+    case tehtemark::PLUSS:
+    case tehtemark::KORDA:
+    case tehtemark::JAGA:
+    case tehtemark::VASTAND:
+      if (ootan_arvu == 1) return katkesta(TEHE_ARVU_ASEMEL);
+      break;
+  }
+  ootan_arvu = 1;
+  return taanda(t);
+}
+
+int infiksavaldis::unaarne_miinus(lekseem* t, bool parast_tehet) {
+  lekseem* null = uus(lekseem::arv(0));
+  if (null == nullptr || !pane(*arvud, null)) return 0;
+  if (!parast_tehet) return taanda(t);
+  // The operator before it still waits for its operand, so this minus reduces nothing now.
+  t->lisa = static_cast<char>(tehtemark::VASTAND);
+  return pane(*tehted, t);
+}
+
+int infiksavaldis::lopeta(lekseem* t) {
+  if (ootan_arvu == 1) return katkesta(LOPP_ARVU_ASEMEL);
+  *t = lekseem::tehe(')');
+  if (!taanda(t)) return 0;
+  lekseem* r = arvud->vota();
+  if (r->liik != ARV) return katkesta_teatega(r->teade());
+  if (arvud->tyhi() == 0 || tehted->tyhi() == 0) return katkesta(MAGASIN_POLE_TUHI);
+  tulemus = r->vaartus;
+  lekseemid.tagasi(r);
+  return 1;
+}
+
+int infiksavaldis::taanda(lekseem* t) {
+  const std::int32_t oma = prioriteet(t);
+  for (;;) {
+    lekseem* p = tehted->vota();
+    if (p->liik == TEHE && prioriteet(p) >= oma) {
+      if (!rakenda(p)) return 0;
+      continue;
+    }
+    if (p->liik == TEHE && mark_of(t) != tehtemark::SULGE) {
+      tehted->pane(p);
+      return pane(*tehted, t);
+    }
+    // A ')' and the '(' that stopped it are both used up. An operator that found the
+    // stack empty (after a surplus ')') is dropped.
+    if (p->liik == TEHE) lekseemid.tagasi(p);
+    lekseemid.tagasi(t);
+    return 1;
+  }
+}
+
+int infiksavaldis::rakenda(lekseem* p) {
+  lekseem* y = arvud->vota();
+  lekseem* x = arvud->vota();
+  if (x->liik != ARV || y->liik != ARV) return katkesta_teatega(MAGASIN_TUHI);
+  float v = 0;
+  switch (mark_of(p)) {
+    case tehtemark::PLUSS:
+      v = x->vaartus + y->vaartus;
+      break;
+    case tehtemark::MIINUS:
+    case tehtemark::VASTAND:
+      v = x->vaartus - y->vaartus;
+      break;
+    case tehtemark::KORDA:
+      v = x->vaartus * y->vaartus;
+      break;
+    case tehtemark::JAGA:
+      // Only a zero divisor is refused (-0 too); overflow gives an infinity that passes on.
+      if (y->vaartus == 0) return katkesta(JAGAMINE_NULLIGA);
+      v = x->vaartus / y->vaartus;
+      break;
+    case tehtemark::AVA:
+    case tehtemark::SULGE:
+      // Never stacked above an operator's precedence, so never applied.
+      return katkesta(MAGASIN_POLE_TUHI);
+  }
+  lekseemid.tagasi(x);
+  lekseemid.tagasi(y);
+  *p = lekseem::arv(v);
+  arvud->pane(p);
+  return 1;
+}
+
+std::int32_t infiksavaldis::prioriteet(const lekseem* t) {
+  if (t->liik != TEHE) return -1;
+  switch (mark_of(t)) {
+    case tehtemark::AVA:
+      return 0;
+    case tehtemark::SULGE:
+      return 1;
+    case tehtemark::PLUSS:
+    case tehtemark::MIINUS:
+      return 2;
+    case tehtemark::KORDA:
+    case tehtemark::JAGA:
+      return 3;
+    case tehtemark::VASTAND:
+      return 4;
+  }
+  return -1;
+}
+
+lekseem* infiksavaldis::uus(lekseem sisu) {
+  lekseem* t = lekseemid.anna();
+  // Unreachable while every token no stack holds is given back; refuse the line if not.
+  if (t == nullptr) {
+    katkesta_teatega(MAGASIN_TAIS);
+    return nullptr;
+  }
+  *t = sisu;
+  return t;
+}
+
+int infiksavaldis::pane(magasin& m, lekseem* t) {
+  m.pane(t);
+  if (t->liik == VIGA) return katkesta_teatega(t->teade());
+  return 1;
+}
+
+int infiksavaldis::katkesta(const char* teade) {
+  std::fputs(teade, valja);
+  return 0;
+}
+
+int infiksavaldis::katkesta_teatega(const char* teade) {
+  std::fprintf(valja, VIGA_MALL, teade);
+  return 0;
+}
+
+}  // namespace zemtar

@@ -1,0 +1,57 @@
+// The evaluator: one line of infix arithmetic to its value, with the 25 variables a to y.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+#include "eval/magasin.h"
+#include "eval/varu.h"
+#include "lexer/leksator.h"
+
+namespace zemtar {
+
+class infiksavaldis {
+ public:
+  static constexpr int MUUTUJAID = 25;
+
+  // Messages go to valja.
+  explicit infiksavaldis(std::FILE* valja = stdout);
+  virtual ~infiksavaldis() = default;
+
+  // Evaluates a line; it may end in a newline. 1 with the value in tulemus, or 0 after one
+  // message has been printed, with tulemus 0.
+  int arvuta(std::string_view rida);
+
+  // Evaluates avaldis and stores it in the variable named muutuja. A name without a slot is
+  // refused before anything is evaluated, and leaves tulemus as it was.
+  int omista(char muutuja, std::string_view avaldis);
+
+  // The value of the last successful evaluation; 0 before the first and after a failure.
+  float tulemus = 0;
+
+ private:
+  int loe_tehe(lekseem* t, bool parast_tehet);
+  int unaarne_miinus(lekseem* t, bool parast_tehet);
+  int lopeta(lekseem* t);
+  int taanda(lekseem* t);
+  int rakenda(lekseem* p);
+  static std::int32_t prioriteet(const lekseem* t);
+
+  lekseem* uus(lekseem sisu);
+  int pane(magasin& m, lekseem* t);
+  int katkesta(const char* teade);
+  int katkesta_teatega(const char* teade);
+
+  float vaartused[MUUTUJAID] = {};
+  std::int32_t vaartustatud[MUUTUJAID] = {};
+  std::int32_t ootan_arvu = 1;
+  std::unique_ptr<magasin> arvud;
+  std::unique_ptr<magasin> tehted;
+  std::unique_ptr<leksator> lugeja;
+  varu lekseemid;
+  std::FILE* valja;
+};
+
+}  // namespace zemtar

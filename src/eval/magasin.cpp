@@ -1,0 +1,22 @@
+#include "eval/magasin.h"
+
+#include "teated.h"
+
+namespace zemtar {
+
+void magasin::pane(lekseem* t) {
+  if (tipp >= MAHT) {
+    *t = lekseem::viga(MAGASIN_TAIS);
+    return;
+  }
+  elemendid[tipp++] = t;
+}
+
+lekseem* magasin::vota() {
+  if (tipp > 0) return elemendid[--tipp];
+  // Made afresh on every call, so nothing a caller did to it can leak into the next answer.
+  tuhjuse_viga = lekseem::viga(MAGASIN_TUHI);
+  return &tuhjuse_viga;
+}
+
+}  // namespace zemtar

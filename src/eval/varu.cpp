@@ -1,0 +1,10 @@
+#include "eval/varu.h"
+
+namespace zemtar {
+
+void varu::tyhjenda() {
+  for (vabu = 0; vabu < MAHT; ++vabu)
+    vabad[vabu] = &lekseemid[vabu];
+}
+
+}  // namespace zemtar

@@ -1,0 +1,51 @@
+#include "frontend/rida.h"
+
+#include "ehitus.h"
+#include "teated.h"
+
+namespace zemtar {
+
+namespace {
+
+// White space as the C library knows it.
+constexpr std::string_view TYHIMARGID = " \t\n\v\f\r";
+
+// "name = expression": the name is the first character that is not white space and the next
+// one after it must be the line's first "="; the expression is everything after that "=",
+// white space at its ends removed, blanks and tabs inside it kept for the lexer.
+void omistus(infiksavaldis& avaldis, std::string_view rida, std::size_t vordus, std::FILE* valja) {
+  const std::size_t nimi = rida.find_first_not_of(TYHIMARGID);
+  if (rida.find_first_not_of(TYHIMARGID, nimi + 1) != vordus) {
+    std::fputs(LUBAMATU_MUUTUJANIMI, valja);
+    return;
+  }
+  std::string_view tekst = rida.substr(vordus + 1);
+  const std::size_t algus = tekst.find_first_not_of(TYHIMARGID);
+  tekst = algus == std::string_view::npos
+              ? std::string_view()
+              : tekst.substr(algus, tekst.find_last_not_of(TYHIMARGID) - algus + 1);
+  if (avaldis.omista(rida[nimi], tekst)) kuva_omistus(valja, rida[nimi], avaldis.tulemus);
+}
+
+}  // namespace
+
+tootluse_tulemus tootle_rida(infiksavaldis& avaldis, std::string_view rida, bool votmesonad,
+                             std::FILE* valja) {
+  if (votmesonad) {
+    // "valju" is looked for first, so a line with both words ends the run.
+    if (rida.find(VOTI_VALJU) != std::string_view::npos) return LOPETA;
+    if (rida.find(VOTI_ABI) != std::string_view::npos) {
+      juhised(valja);
+      return JATKA;
+    }
+  }
+  const std::size_t vordus = rida.find('=');
+  if (vordus != std::string_view::npos) {
+    omistus(avaldis, rida, vordus, valja);
+  } else if (avaldis.arvuta(rida)) {
+    kuva_avaldis(valja, avaldis.tulemus);
+  }
+  return JATKA;
+}
+
+}  // namespace zemtar

@@ -1,0 +1,83 @@
+#include "lexer/leksator.h"
+
+#include <cmath>
+
+#include "ehitus.h"
+#include "teated.h"
+
+namespace zemtar {
+
+namespace {
+
+bool on_number(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == ',';
+}
+bool on_taht(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+}  // namespace
+
+void leksator::sea_rida(std::string_view uus) {
+  rida = uus;
+  asukoht = 0;
+}
+
+lekseem leksator::jargmine() {
+  // Only the blank is skipped; a tab is a character like any other.
+  while (asukoht < rida.size() && rida[asukoht] == ' ')
+    ++asukoht;
+  // The end is not consumed, so a further call answers LOPP again.
+  if (asukoht == rida.size() || rida[asukoht] == '\n') return lekseem::lopp();
+
+  const char c = rida[asukoht];
+  if (on_number(c)) return loe_arv();
+  if (on_taht(c)) return loe_taht();
+  ++asukoht;
+  switch (c) {
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '(':
+    case ')':
+      return lekseem::tehe(c);
+    default:
+      return lekseem::viga(LUBAMATU_SUMBOL);
+  }
+}
+
+// A Roman numeral where this program has them, else a variable (known by its lowercase
+// letter) or a letter that names nothing.
+lekseem leksator::loe_taht() {
+  if (auto rooma_arv = loe_rooma_arv(rida, asukoht)) return *rooma_arv;
+  const int i = muutuja_indeks(static_cast<unsigned char>(rida[asukoht++]));
+  return i < 0 ? lekseem::viga(LUBAMATU_SUMBOL) : lekseem::muutuja(static_cast<char>('a' + i));
+}
+
+// Digits with at most one point or comma. The value is built digit by digit in double
+// precision and kept as a float after each digit, then scaled by the number of decimals.
+// A second separator spoils the number, but the whole run is still consumed.
+lekseem leksator::loe_arv() {
+  lekseem t = lekseem::arv(0);
+  bool eraldaja = false;
+  std::size_t komakohti = 0;
+  for (; asukoht < rida.size(); ++asukoht) {
+    const char c = rida[asukoht];
+    if (c >= '0' && c <= '9') {
+      t.vaartus = static_cast<float>(static_cast<double>(t.vaartus) * 10 + (c - '0'));
+      if (eraldaja) ++komakohti;
+    } else if (c == '.' || c == ',') {
+      if (eraldaja) t = lekseem::viga(LUBAMATU_KOMA);
+      eraldaja = true;
+    } else {
+      break;
+    }
+  }
+  if (t.liik == ARV && komakohti > 0) {
+    t.vaartus = static_cast<float>(t.vaartus / std::pow(10.0, static_cast<double>(komakohti)));
+  }
+  return t;
+}
+
+}  // namespace zemtar

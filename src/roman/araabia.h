@@ -1,0 +1,30 @@
+// The Roman numeral reader: a state machine that turns a numeral into a whole number.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace zemtar {
+
+class araabia {
+ public:
+  // The text is read in place; the reader lives only while its caller holds the text.
+  explicit araabia(std::string_view tekst);
+  virtual ~araabia() = default;
+
+  // The value of the numeral, 0 for an empty text, or -1 when the text is no numeral this
+  // machine accepts or its value does not fit a 32-bit signed integer. Converts once.
+  std::int32_t teisenda();
+
+ private:
+  std::string_view tekst;
+  std::int32_t summa = 0;
+  std::size_t pikkus;
+  char olek = 's';
+  std::int32_t mitu_i = 0;
+  std::int32_t mitu_x = 0;
+  std::int32_t mitu_c = 0;
+};
+
+}  // namespace zemtar

@@ -1,0 +1,57 @@
+// Every fixed text the two programs share, byte for byte: single-byte Estonian, mostly
+// ISO-8859-1 (e4 = a-umlaut, f5 = o-tilde, f6 = o-umlaut, fc = u-umlaut) with a few DOS
+// code-page bytes (84 = a-umlaut, 81 = u-umlaut, 93 = o-tilde). They are written unconverted.
+// What only one program says lives in src/roman/teated.cpp or src/decimal/teated.cpp.
+#pragma once
+
+namespace zemtar {
+
+// Banner, printed at every start.
+inline constexpr char PEALKIRI[] = "Infiksavaldiste kalkulaator\n";
+inline constexpr char AUTOR[] = "Autor: Karask\n";
+
+// Front end.
+inline constexpr char TERVITUS[] = "V\xE4ljumiseks sisestage 'valju', juhiste saamiseks 'abi'\n";
+inline constexpr char VIIP[] = ":";
+inline constexpr char EI_SAA_FAILI[] = "Viga: Ei suuda avada faili!\n";
+inline constexpr char KASUREAL_PUUDUB[] = "Viga: K\xE4sureal puudub avaldis!\n";
+inline constexpr char VOTI_VALJU[] = "valju";
+inline constexpr char VOTI_ABI[] = "abi";
+
+// Help entries 2 to 14, the same in both programs; each program adds its own head and tail.
+inline constexpr const char* JUHISED_KESK[] = {
+    AUTOR,
+    "\nKalkulaator t\xF6\xF6tab kolmel moel:\n",
+    "1) K\xE4surealt (kujul './zemtar -k (1+2)-(3+4)')\n",
+    "2) Failist (kujul './zemtar -f skriptifail')\n",
+    "3) Klaviatuurilt (ilma argumentideta k\xE4ivitades)\n",
+    "\nKalkulaator loeb sisendist rea ja leides sealt s\xF5na 'valju' v\xF5i 'abi'\n",
+    "vastavalt v\xE4ljub programmist v\xF5i kuvab siinoleva teksti.\n",
+    "Kui realt leitakse v\xF5rdusm\xE4rk, eeldatakse, et rida on omistamine. Lubatud\n",
+    "on igasuguse kehtiva avaldise omistamine muutujale. Muutujaile kehtib\n",
+    "\xFCldine p\xF5him\xF5te, et enne kasutamist tuleb neile anda v\xE4\xE4rtus.\n",
+    "K\xF5iki teisi sisestatud ridu koheldakse avaldistena ka siis, kui nad\n",
+    "koosnevad vaid \xFChest arvust/muutujast.\n",
+    "\nNB! Komadena aktsepteerib programm nii punkti kui koma (. ja ,).\n",
+};
+
+// Evaluator.
+inline constexpr char VIGA_MALL[] = "Viga: %s\n";
+inline constexpr char OOTAMATU_ARV[] = "Viga: Ootamatu arv!\n";
+inline constexpr char OOTAMATU_MUUTUJA[] = "Viga: Ootamatu muutuja!\n";
+inline constexpr char VAARTUSTAMATA[] = "Viga: Muutuja v\xE4\xE4rtustamata!\n";
+inline constexpr char AVAV_SULG_TEHTE_ASEMEL[] = "Viga: '(' tehtem\x84rgi asemel!\n";
+inline constexpr char SULGEV_SULG_TEHTE_ASEMEL[] = "Viga: ')' tehtem\x84rgi asemel!\n";
+inline constexpr char TEHE_ARVU_ASEMEL[] = "Viga: Tehtem\x84rk arvu asemel!\n";
+inline constexpr char LOPP_ARVU_ASEMEL[] = "Viga: Avaldise l\x93pp arvu asemel!\n";
+inline constexpr char MAGASIN_POLE_TUHI[] = "Viga: Magasin pole t\x81hi! (kontrolli sulge)\n";
+inline constexpr char LUBAMATU_MUUTUJANIMI[] = "Viga: Lubamatu muutujanimi!\n";
+
+// Carried by error tokens and printed through VIGA_MALL.
+inline constexpr char MAGASIN_TAIS[] = "Magasin t\xE4is!";
+inline constexpr char MAGASIN_TUHI[] = "Magasin t\xFChi!";
+inline constexpr char LUBAMATU_KOMA[] = "Lubamatu koma!";
+inline constexpr char VIGANE_ROOMA_ARV[] = "Mittekorrektne rooma number!";
+inline constexpr char LUBAMATU_SUMBOL[] = "Lubamatu s\x81mbol real!";
+
+}  // namespace zemtar
