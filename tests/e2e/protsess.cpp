@@ -1,0 +1,75 @@
+#include "e2e/protsess.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+std::string loe(const std::string& nimi) {
+  std::ifstream sisse(nimi, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(sisse), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+ajutine_fail::ajutine_fail(const std::string& sisu) {
+  const char* kaust = std::getenv("TMPDIR");
+  std::string mall = std::string(kaust ? kaust : "/tmp") + "/zemtar-test-XXXXXX";
+  const int fd = mkstemp(mall.data());
+  if (fd < 0) throw std::runtime_error("mkstemp");
+  nimi_ = mall;
+  for (std::size_t kirjutatud = 0; kirjutatud < sisu.size();) {
+    const ssize_t n = write(fd, sisu.data() + kirjutatud, sisu.size() - kirjutatud);
+    if (n <= 0) throw std::runtime_error("write");
+    kirjutatud += static_cast<std::size_t>(n);
+  }
+  close(fd);
+}
+
+ajutine_fail::~ajutine_fail() {
+  unlink(nimi_.c_str());
+}
+
+protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::string>& argumendid,
+                          const std::optional<std::string>& sisend) {
+  const std::optional<ajutine_fail> sisse =
+      sisend ? std::optional<ajutine_fail>(std::in_place, *sisend) : std::nullopt;
+  const ajutine_fail valja(""), vead("");
+
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(programm.c_str()));
+  for (const std::string& a : argumendid)
+    argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+
+  const pid_t pid = fork();
+  if (pid < 0) throw std::runtime_error("fork");
+  if (pid == 0) {
+    if (sisse) {
+      const int fd = open(sisse->nimi().c_str(), O_RDONLY);
+      dup2(fd, 0);
+      close(fd);
+    } else {
+      close(0);
+    }
+    const int fd_valja = open(valja.nimi().c_str(), O_WRONLY | O_TRUNC);
+    const int fd_vead = open(vead.nimi().c_str(), O_WRONLY | O_TRUNC);
+    dup2(fd_valja, 1);
+    dup2(fd_vead, 2);
+    close(fd_valja);
+    close(fd_vead);
+    execv(programm.c_str(), argv.data());
+    _exit(127);
+  }
+  int olek = 0;
+  waitpid(pid, &olek, 0);
+  const int staatus = WIFEXITED(olek) ? WEXITSTATUS(olek) : 1000 + WTERMSIG(olek);
+  return {loe(valja.nimi()), loe(vead.nimi()), staatus};
+}

@@ -1,0 +1,30 @@
+// Runs a built program as a process with given arguments and standard input, and captures
+// its standard output, standard error and exit status.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct protsessi_tulemus {
+  std::string valjund;
+  std::string vead;
+  int staatus;  // the exit status, or 1000 + the signal that ended the process
+};
+
+// With no sisend, standard input is closed.
+protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::string>& argumendid,
+                          const std::optional<std::string>& sisend);
+
+// A file of the given bytes that is removed when the object goes.
+class ajutine_fail {
+ public:
+  explicit ajutine_fail(const std::string& sisu);
+  ~ajutine_fail();
+  ajutine_fail(const ajutine_fail&) = delete;
+  ajutine_fail& operator=(const ajutine_fail&) = delete;
+  const std::string& nimi() const { return nimi_; }
+
+ private:
+  std::string nimi_;
+};
