@@ -41,58 +41,39 @@ TEST(Infiksavaldis, EvaluatesLines) {
   const std::string sumbol = "Viga: "s + zemtar::LUBAMATU_SUMBOL + "\n";
   const rida read[] = {
       {"8-2-1", 5, ""},
-      {"8/2/2", 2, ""},
       {"2+3*4", 14, ""},
       {"(2+3)*4", 20, ""},
       {"1-2*3-4", -9, ""},
-      {"2+3\n", 5, ""},
       {" 2 + 3 ", 5, ""},
       {"-3+5", 2, ""},
       {"-2*3", -6, ""},
-      {"-6/2", -3, ""},
       {"-(-3)", 3, ""},
       {"2*(-3)", -6, ""},
-      {"6/(-3)", -2, ""},
-      {"2-(-3)", 5, ""},
       {"16777216+1", 16777216, ""},
       {"100000000/3", 33333334, ""},
-      {"0/5", 0, ""},
       {"1,5+1.5", 3, ""},
       {"1+2)", 3, ""},
       {"(1+2))", 3, ""},
       {std::string(40, '9') + "-1", std::numeric_limits<float>::infinity(), ""},
       {"1/0", 0, zemtar::JAGAMINE_NULLIGA},
       {"1/(2-2)", 0, zemtar::JAGAMINE_NULLIGA},
-      {"1/(0-0)", 0, zemtar::JAGAMINE_NULLIGA},
       {"", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"   ", 0, zemtar::LOPP_ARVU_ASEMEL},
       {"\n", 0, zemtar::LOPP_ARVU_ASEMEL},
       {"3+", 0, zemtar::LOPP_ARVU_ASEMEL},
       {"(", 0, zemtar::LOPP_ARVU_ASEMEL},
       {"-", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"-(", 0, zemtar::LOPP_ARVU_ASEMEL},
       {"3 4", 0, zemtar::OOTAMATU_ARV},
-      {"3)4", 0, zemtar::OOTAMATU_ARV},
       {"2(3)", 0, zemtar::AVAV_SULG_TEHTE_ASEMEL},
       {"()", 0, zemtar::SULGEV_SULG_TEHTE_ASEMEL},
       {"*3", 0, zemtar::TEHE_ARVU_ASEMEL},
-      {"2*/3", 0, zemtar::TEHE_ARVU_ASEMEL},
       {"(1+2", 0, zemtar::MAGASIN_POLE_TUHI},
-      {"1+(2", 0, zemtar::MAGASIN_POLE_TUHI},
       {"1)+2", 0, zemtar::MAGASIN_POLE_TUHI},
       {"a", 0, zemtar::VAARTUSTAMATA},
       {"1.2.3", 0, "Viga: "s + zemtar::LUBAMATU_KOMA + "\n"},
       {"2\t+3", 0, sumbol},
       {"z+1", 0, sumbol},
-      {"Z+1", 0, sumbol},
       {"2 3 \x01", 0, zemtar::OOTAMATU_ARV},
-  };
-  kontrolli(std::begin(read), std::end(read));
-}
-
-// A unary minus right after another operator negates the operand that follows it.
-TEST(Infiksavaldis, NegatesAfterAnOperator) {
-  const rida read[] = {
+      // A unary minus right after another operator negates the operand that follows it.
       {"2*-3", -6, ""},
       {"6/-3", -2, ""},
       {"1--3", 4, ""},
@@ -101,12 +82,8 @@ TEST(Infiksavaldis, NegatesAfterAnOperator) {
       {"2+-3", -1, ""},
       {"2*-(1+2)", -6, ""},
       {"1-2*-3", 7, ""},
-      {"2*--3", 6, ""},
       {"1---3", -2, ""},
       {"---3", -3, ""},
-      {"(2*-3)", -6, ""},
-      {"2*-3+1", -5, ""},
-      {"-2*-2", 4, ""},
       {"2/-0", 0, zemtar::JAGAMINE_NULLIGA},
       {"2*-", 0, zemtar::LOPP_ARVU_ASEMEL},
       {"2*-*3", 0, zemtar::TEHE_ARVU_ASEMEL},
@@ -158,18 +135,6 @@ TEST(Infiksavaldis, RunsLongLinesOnAFixedSupplyOfTokens) {
   EXPECT_EQ(v.vota(), "");
 }
 
-TEST(Infiksavaldis, RecoversAfterAFailedLine) {
-  valjund v;
-  infiksavaldis a(v.voog());
-  EXPECT_EQ(a.tulemus, 0.0f);
-  ASSERT_EQ(a.arvuta("(((1+"), 0);
-  ASSERT_EQ(a.arvuta(std::string(30, '(')), 0);
-  EXPECT_EQ(a.arvuta("2*3"), 1);
-  EXPECT_EQ(a.tulemus, 6.0f);
-  EXPECT_EQ(a.arvuta("3 4"), 0);
-  EXPECT_EQ(a.tulemus, 0.0f);
-}
-
 struct samm {
   char muutuja;  // 0: evaluate the text as a line instead of assigning it
   std::string tekst;
@@ -190,8 +155,10 @@ void kaivita(const std::initializer_list<samm>& sammud) {
   }
 }
 
-TEST(Infiksavaldis, AssignsVariables) {
+// One evaluator over many lines: variables persist, failures reset nothing but tulemus.
+TEST(Infiksavaldis, KeepsVariablesFromLineToLine) {
   kaivita({
+      {0, "(((1+2", 0, 0, zemtar::MAGASIN_POLE_TUHI},
       {'a', "5", 1, 5, ""},
       {0, "a*2", 1, 10, ""},
       {'a', "a+1", 1, 6, ""},
@@ -210,15 +177,9 @@ TEST(Infiksavaldis, AssignsVariables) {
       {'=', "1", 0, 1, zemtar::LUBAMATU_MUUTUJANIMI},
       {'\xE4', "1", 0, 1, zemtar::LUBAMATU_MUUTUJANIMI},
       {0, "a+y", 1, 13, ""},
-  });
-}
-
-TEST(Infiksavaldis, ReadsAVariableWhenTheLineIsEvaluated) {
-  kaivita({
-      {'c', "2", 1, 2, ""},
-      {'d', "c*10", 1, 20, ""},
-      {'c', "3", 1, 3, ""},
-      {0, "d", 1, 20, ""},
+      {'d', "a*10", 1, 60, ""},
+      {'a', "3", 1, 3, ""},
+      {0, "d", 1, 60, ""},  // the value was copied when it was read
   });
 }
 

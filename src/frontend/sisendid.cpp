@@ -1,5 +1,6 @@
 #include "frontend/sisendid.h"
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -24,14 +25,16 @@ void kaja(std::string_view rida, std::FILE* valja) {
   if (rida.empty() || rida.back() != '\n') std::fputc('\n', valja);
 }
 
-}  // namespace
-
+// The last result as an exit status: truncated toward zero, the ends of the 32-bit range
+// for a value beyond them, and 0 for one that is not a number.
 int valjumiskood(float tulemus) {
-  if (!(tulemus == tulemus)) return 0;
+  if (std::isnan(tulemus)) return 0;
   if (tulemus >= 2147483648.0f) return std::numeric_limits<std::int32_t>::max();
   if (tulemus <= -2147483648.0f) return std::numeric_limits<std::int32_t>::min();
   return static_cast<int>(tulemus);
 }
+
+}  // namespace
 
 int kasurealt(const char* tekst, std::FILE* valja) {
   infiksavaldis avaldis(valja);

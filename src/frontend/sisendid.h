@@ -15,8 +15,4 @@ int failist(const char* nimi, std::FILE* valja);
 // No option: lines typed after the prompt until "valju" or the end of input. Always 1.
 int klaviatuurilt(std::FILE* sisse, std::FILE* valja);
 
-// The last result as an exit status: truncated toward zero, the ends of the 32-bit range
-// for a value beyond them, and 0 for one that is not a number.
-int valjumiskood(float tulemus);
-
 }  // namespace zemtar

@@ -99,6 +99,10 @@ TEST(KasuRealt, EvaluatesTheArgument) {
       {LIHTNE, {"-k", "1/0"}, {}, {}, ":1/0 \nJagamine nulliga!\n", 0},
       {MOLEMAD, {"-k", "Z+1"}, {}, {}, ":Z+1 \n" + SUMBOL, 0},
       {MOLEMAD, {"-k", "valju"}, {}, {}, ":valju \n" + VAARTUSTAMATA, 0},
+      {ROOMA, {"-k", "IIII+1"}, {}, {}, ":IIII+1 \nViga: Mittekorrektne rooma number!\n", 0},
+      {LIHTNE, {"-k", "1/3"}, {}, {}, ":1/3 \n" + AV + "0.333333\n", 0},
+      {ROOMA, {"-k", "0*-1"}, {}, {}, ":0*-1 \n" + AV + "O\n", 0},
+      {LIHTNE, {"-k", "0*-1"}, {}, {}, ":0*-1 \n" + AV + "-0.000000\n", 0},
   });
 }
 
@@ -167,6 +171,14 @@ TEST(Failist, EchoesAndEvaluatesEveryLine) {
        ":valju\n" + VAARTUSTAMATA + ":abi\n" + VAARTUSTAMATA,
        0},
       {ROOMA, {"-f", "{skript}"}, "a=7\nab=3\n", {}, ":a=7\n" + mv('a') + "VII\n:ab=3\n" + NIMI, 7},
+      // White space around the name and the expression, tabs inside it, odd names.
+      {ROOMA,
+       {"-f", "{skript}"},
+       "c=\t5\t\r\n\t\vd\f=  c*2\na=2*(1+c)\t\na=1\t+2\n==5\n\0=5\n"s,
+       {},
+       ":c=\t5\t\n" + mv('c') + "V\n:\t\vd\f=  c*2\n" + mv('d') + "X\n:a=2*(1+c)\t\n" + mv('a') +
+           "XII\n:a=1\t+2\n" + SUMBOL + ":==5\n" + NIMI + ":\0=5\n"s + NIMI,
+       0},
       // The last line has no newline: it is echoed, given one, and evaluated.
       {ROOMA,
        {"-f", "{skript}"},
