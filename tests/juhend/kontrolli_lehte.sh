@@ -90,12 +90,16 @@ kaivita() {
   diff -u "$oodatav" "$tmp/saadud" >"$tmp/erinevus" || viga "näide '$kask':"$'\n'"$(cat "$tmp/erinevus")"
 }
 
-# An example is a line '$ command' and the lines under it at its indent or deeper, up to the
-# next command or an empty line.
+# An example is a line '$ command', any lines '> more' that continue a command ending in '|',
+# and the lines under it at its indent or deeper, up to the next command or an empty line.
 sed -n '/^NÄITED$/,/^VAATA KA$/p' "$tmp/leht.txt" >"$tmp/naited"
 kask=""
 taane=0
 while IFS= read -r rida || [ -n "$kask" ]; do
+  if [[ $kask == *'|' && ${rida:taane:2} == '> ' ]]; then
+    kask+=" ${rida:taane+2}"
+    continue
+  fi
   if [ -n "$kask" ] && [[ ${rida:0:taane} =~ ^\ *$ ]] && [[ -n ${rida:taane} ]] &&
     [[ ${rida:taane:2} != '$ ' ]]; then
     printf '%s\n' "${rida:taane}" >>"$tmp/oodatav"
