@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# What a user installs, checked: the manual pages pass the formatter's lint, `cmake --install`
+# puts every file under a fresh prefix, and the Debian package that cpack makes holds exactly
+# the expected files with sensible metadata, and its programs run from where dpkg-deb unpacks
+# them.
+#
+# .ci/pakett.sh BUILD_DIR     (a configured and built tree)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ehitus=$(cd "$1" && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+viga() {
+  echo "VIGA: $*" >&2
+  exit 1
+}
+
+echo "== manual pages: groff -man -ww"
+for leht in man/*.1; do
+  hoiatused=$(groff -man -Tutf8 -ww -z -K utf8 "$leht" 2>&1)
+  [ -z "$hoiatused" ] || viga "$leht:"$'\n'"$hoiatused"
+done
+
+echo "== cmake --install under a prefix"
+cmake --install "$ehitus" --prefix "$tmp/prefix" >/dev/null
+for f in bin/zemtar bin/zemtar-lihtne share/man/man1/zemtar.1 share/man/man1/zemtar-lihtne.1 \
+  share/doc/zemtar/copyright; do
+  [ -f "$tmp/prefix/$f" ] || viga "cmake --install left out $f"
+done
+
+echo "== Debian package: cpack -G DEB"
+(cd "$ehitus" && cpack -G DEB -B "$tmp/pakett") >"$tmp/cpack.log" 2>&1 ||
+  viga "cpack failed:"$'\n'"$(cat "$tmp/cpack.log")"
+versioon=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$ehitus/CMakeCache.txt")
+arhitektuur=$(dpkg --print-architecture)
+deb="$tmp/pakett/zemtar_${versioon}_${arhitektuur}.deb"
+[ -f "$deb" ] || viga "no $(basename "$deb") among: $(ls "$tmp/pakett")"
+
+valja() { dpkg-deb -f "$deb" "$1"; }
+[ "$(valja Package)" = zemtar ] || viga "Package: $(valja Package)"
+[ "$(valja Version)" = "$versioon" ] || viga "Version: $(valja Version), project: $versioon"
+[ "$(valja Architecture)" = "$arhitektuur" ] || viga "Architecture: $(valja Architecture)"
+[ "$(valja Section)" = math ] || viga "Section: $(valja Section)"
+[[ $(valja Maintainer) == "zemtar maintainers <"*@*">" ]] || viga "Maintainer: $(valja Maintainer)"
+[ -n "$(valja Description)" ] || viga "no Description"
+# Computed by dpkg-shlibdeps from the binaries; what it names depends on how they are linked.
+[ -n "$(valja Depends)" ] || viga "no Depends: were the shared-library dependencies computed?"
+
+echo "== Debian package: contents"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | sort >"$tmp/sisu"
+sort >"$tmp/oodatud" <<'EOF'
+-rwxr-xr-x root/root ./usr/bin/zemtar
+-rwxr-xr-x root/root ./usr/bin/zemtar-lihtne
+-rw-r--r-- root/root ./usr/share/doc/zemtar/copyright
+-rw-r--r-- root/root ./usr/share/man/man1/zemtar.1.gz
+-rw-r--r-- root/root ./usr/share/man/man1/zemtar-lihtne.1.gz
+EOF
+diff -u "$tmp/oodatud" "$tmp/sisu" || viga "the package holds other files than expected"
+
+juur="$tmp/juur"
+dpkg-deb -x "$deb" "$juur"
+cmp LICENSE "$juur/usr/share/doc/zemtar/copyright"
+for programm in zemtar zemtar-lihtne; do
+  leht="$juur/usr/share/man/man1/$programm.1.gz"
+  zcat "$leht" | cmp - "man/$programm.1"
+  # gzip -9n: no file name (flags 00), no time stamp (0), best compression (extra flags 02).
+  paised=$(od -An -tx1 -N9 "$leht" | tr -d ' \n')
+  [ "$paised" = 1f8b08000000000002 ] || viga "$leht is not gzip -9n: header $paised"
+  LC_ALL=C.UTF-8 MANWIDTH=80 MANPAGER=cat man -l "$leht" | grep -qx NIMI ||
+    viga "man cannot render $leht"
+  file -b "$juur/usr/bin/$programm" | grep -q ', stripped' || viga "$programm is not stripped"
+done
+
+echo "== Debian package: the unpacked programs run"
+# Runs an unpacked program with -k 2+3 and compares every byte it prints and its status.
+kontrolli() {
+  local programm=$1 oodatud=$2 staatus=0
+  "$juur/usr/bin/$programm" -k 2+3 >"$tmp/valjund" || staatus=$?
+  printf "$oodatud" | cmp - "$tmp/valjund" || viga "$programm -k 2+3 printed: $(od -c "$tmp/valjund")"
+  [ "$staatus" -eq 5 ] || viga "$programm -k 2+3 ended with $staatus, not 5"
+}
+kontrolli zemtar 'Infiksavaldiste kalkulaator\nAutor: Karask\n:2+3 \nAvaldise v\344\344rtus=V\n'
+kontrolli zemtar-lihtne \
+  'Infiksavaldiste kalkulaator\nAutor: Karask\n:2+3 \nAvaldise v\344\344rtus=5.000000\n'
+
+echo "== package $(basename "$deb") checked"
