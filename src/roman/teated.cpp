@@ -31,7 +31,7 @@ void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
     std::fputs(EI_SAA_ESITADA, valja);
     return;
   }
-  char rida[128];
+  char rida[1024];
   constexpr std::size_t SABA = 16;  // kept for the letters below a thousand and the newline
   constexpr std::size_t MAHT = sizeof rida - SABA;
   std::memcpy(rida, sonad.data(), sonad.size());
