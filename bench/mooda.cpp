@@ -1,10 +1,12 @@
-// Runs commands in turn, several rounds, and prints for each its median wall-clock seconds and
-// its peak resident memory. Standard input is /dev/null, standard output and error go to
-// /dev/null, so that only the program's own work is timed.
+// Runs commands in turn, several rounds, and prints for each its median wall-clock seconds,
+// its median processor seconds and its peak resident memory. Standard input is /dev/null,
+// standard output and error go to /dev/null, so that only the program's own work is timed.
 //
 //   mooda [-n ROUNDS] [-s] CMD [ARG...] [--- CMD [ARG...]]...
 //
-// One line per command, in the order given: "MEDIAN_SECONDS MIN_SECONDS PEAK_KIB".
+// One line per command, in the order given: "WALL_MEDIAN WALL_MIN CPU_MEDIAN PEAK_KIB" (CPU is
+// user plus system time; the kernel counts it in ticks, so it means little for runs of a few
+// milliseconds).
 //
 // Each child is started with fork, not posix_spawn: the kernel counts the memory a child had
 // before its exec in its peak, and a forked child of this small program has little, whereas
@@ -13,6 +15,7 @@
 // then not printed (0).
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/personality.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -32,8 +35,25 @@ namespace {
 struct kask {
   std::vector<char*> argv;
   std::vector<double> ajad;
+  std::vector<double> protsessoriajad;
   long tipp_kib = 0;
 };
+
+struct mootmine {
+  double aeg;
+  double protsessoriaeg;
+  long tipp_kib;
+};
+
+double sekundid(const timeval& t) {
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+}
+
+double mediaan(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
 
 double nuud() {
   timespec t{};
@@ -46,8 +66,8 @@ double nuud() {
   std::exit(1);
 }
 
-// Runs argv once; answers the seconds and sets the peak resident memory in KiB.
-double kaivita(char* const* argv, bool spawn, long& tipp_kib) {
+// Runs argv once.
+mootmine kaivita(char* const* argv, bool spawn) {
   const double algus = nuud();
   pid_t pid = 0;
   if (spawn) {
@@ -66,6 +86,9 @@ double kaivita(char* const* argv, bool spawn, long& tipp_kib) {
     pid = fork();
     if (pid < 0) viga("fork");
     if (pid == 0) {
+      // A fixed address layout: with a random one, how many pages the kernel maps around each
+      // fault varies, and the peak with it by a tenth from run to run.
+      personality(ADDR_NO_RANDOMIZE);
       const int sisse = open("/dev/null", O_RDONLY);
       const int valja = open("/dev/null", O_WRONLY);
       dup2(sisse, 0);
@@ -83,8 +106,8 @@ double kaivita(char* const* argv, bool spawn, long& tipp_kib) {
     std::fprintf(stderr, "mooda: %s did not start\n", argv[0]);
     std::exit(1);
   }
-  tipp_kib = spawn ? 0 : kasutus.ru_maxrss;
-  return aeg;
+  return {aeg, sekundid(kasutus.ru_utime) + sekundid(kasutus.ru_stime),
+          spawn ? 0 : kasutus.ru_maxrss};
 }
 
 }  // namespace
@@ -115,20 +138,21 @@ int main(int argc, char** argv) {
     if (k.argv.empty() || ringe < 1) return 2;
     k.argv.push_back(nullptr);
     k.ajad.reserve(static_cast<std::size_t>(ringe));
+    k.protsessoriajad.reserve(static_cast<std::size_t>(ringe));
   }
   // Interleaved, so that a slow spell of a shared machine falls on every command alike.
   for (int r = 0; r < ringe; ++r) {
     for (kask& k : kasud) {
-      long tipp = 0;
-      k.ajad.push_back(kaivita(k.argv.data(), spawn, tipp));
-      k.tipp_kib = std::max(k.tipp_kib, tipp);
+      const mootmine m = kaivita(k.argv.data(), spawn);
+      k.ajad.push_back(m.aeg);
+      k.protsessoriajad.push_back(m.protsessoriaeg);
+      k.tipp_kib = std::max(k.tipp_kib, m.tipp_kib);
     }
   }
-  for (kask& k : kasud) {
-    std::sort(k.ajad.begin(), k.ajad.end());
-    const std::size_t n = k.ajad.size();
-    const double mediaan = n % 2 ? k.ajad[n / 2] : (k.ajad[n / 2 - 1] + k.ajad[n / 2]) / 2;
-    std::printf("%.6f %.6f %ld\n", mediaan, k.ajad[0], k.tipp_kib);
+  for (const kask& k : kasud) {
+    std::printf("%.6f %.6f %.6f %ld\n", mediaan(k.ajad),
+                *std::min_element(k.ajad.begin(), k.ajad.end()), mediaan(k.protsessoriajad),
+                k.tipp_kib);
   }
   return 0;
 }
