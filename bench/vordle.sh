@@ -137,7 +137,7 @@ awk -v ridu="$RIDU" -v vaike="$VAIKE" -v kaivitusi="$KAIVITUSI" \
   -v s1="${kaivitus[0]:-}" -v s2="${kaivitus[1]:-}" '
   function tulp(rida, i,   a) { split(rida, a, " "); return a[i] }
   function siht(nimi, tulemus, ok) {
-    printf "  %-48s %-12s %s\n", nimi, tulemus, ok ? "PASS" : "FAIL"
+    printf "  %-50s %-12s %s\n", nimi, tulemus, ok ? "PASS" : "FAIL"
     if (!ok) puudu++
   }
   BEGIN {
