@@ -61,6 +61,8 @@ kaust=$(mktemp -d)
 trap 'rm -rf "$kaust"' EXIT
 "$B/bench/koosta-skriptid" "$SEEME" "$RIDU" "$kaust/suur"
 "$B/bench/koosta-skriptid" "$SEEME" "$VAIKE" "$kaust/vaike"
+# And lines whose results are the longest numeral zemtar writes, over two million letters.
+awk -v n="$VAIKE" 'BEGIN { for (i = 0; i < n; i++) print "2147483520" }' >"$kaust/pikad.rooma"
 # bc wraps long numbers at 70 columns unless told not to.
 export BC_LINE_LENGTH=0
 
@@ -116,8 +118,9 @@ echo "== $(nproc) cores, ${mudel:-unknown CPU}; $("$BC" --version | head -1)"
 
 mapfile -t malu < <("$MOODA" -n 3 \
   "$B/zemtar-lihtne" -f "$kaust/vaike.lihtne" --- "$B/zemtar-lihtne" -f "$kaust/suur.lihtne" --- \
-  "$B/zemtar" -f "$kaust/vaike.rooma" --- "$B/zemtar" -f "$kaust/suur.rooma" --- /bin/true)
-[ "${#malu[@]}" -eq 5 ] || exit 1
+  "$B/zemtar" -f "$kaust/vaike.rooma" --- "$B/zemtar" -f "$kaust/suur.rooma" --- /bin/true --- \
+  "$B/zemtar" -f "$kaust/pikad.rooma")
+[ "${#malu[@]}" -eq 6 ] || exit 1
 kiirus=()
 kaivitus=()
 if [ "$osad" != malu ]; then
@@ -133,7 +136,7 @@ fi
 status=0
 awk -v ridu="$RIDU" -v vaike="$VAIKE" -v kaivitusi="$KAIVITUSI" \
   -v m1="${malu[0]}" -v m2="${malu[1]}" -v m3="${malu[2]}" -v m4="${malu[3]}" \
-  -v m5="${malu[4]}" -v k1="${kiirus[0]:-}" -v k2="${kiirus[1]:-}" -v k3="${kiirus[2]:-}" \
+  -v m5="${malu[4]}" -v m6="${malu[5]}" -v k1="${kiirus[0]:-}" -v k2="${kiirus[1]:-}" -v k3="${kiirus[2]:-}" \
   -v s1="${kaivitus[0]:-}" -v s2="${kaivitus[1]:-}" '
   function tulp(rida, i,   a) { split(rida, a, " "); return a[i] }
   function siht(nimi, tulemus, ok) {
@@ -172,6 +175,8 @@ awk -v ridu="$RIDU" -v vaike="$VAIKE" -v kaivitusi="$KAIVITUSI" \
       printf "  %-18s %12d %14d %8.3f %s\n", nimi[i], v, s, s / v, \
         tasane[i] <= 1.10 ? "PASS" : "FAIL"
     }
+    pikad = tulp(m6, 4)
+    printf "  zemtar -f, %d lines whose results have 2,147,483 M each: %d\n", vaike, pikad
 
     printf "\nTargets\n"
     if (ajad) {
@@ -185,6 +190,7 @@ awk -v ridu="$RIDU" -v vaike="$VAIKE" -v kaivitusi="$KAIVITUSI" \
       siht(nimi[i] " peak memory at most 4 MiB", suurim[i] " KiB", suurim[i] <= 4096)
       siht(nimi[i] " memory flat within 10%", sprintf("%.3f", tasane[i]), tasane[i] <= 1.10)
     }
+    siht("zemtar -f peak memory, longest numerals, <= 4 MiB", pikad " KiB", pikad <= 4096)
     exit puudu > 0
   }' || status=$?
 
