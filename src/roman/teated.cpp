@@ -23,8 +23,8 @@ constexpr const char* JUHISTE_LOPP[] = {
 };
 
 // The result line: the words, the numeral, a newline, put together and written at once; or
-// the message that the result has no numeral. Only the M of a result beyond about a hundred
-// thousand, too many for the buffer, go out ahead of the rest, a buffer of them at a time.
+// the message that the result has no numeral. Only the M of a result of a million or so and
+// more, too many for the buffer, go out ahead of the rest, a buffer of them at a time.
 void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
   const rooma numbrina(tulemus);
   if (!numbrina.on_esitatav()) {
