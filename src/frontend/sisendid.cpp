@@ -51,9 +51,6 @@ int failist(const char* nimi, std::FILE* valja) {
     std::fputs(EI_SAA_FAILI, valja);
     return valjumiskood(avaldis.tulemus);
   }
-  // A script is read in large blocks: with the default of a few kilobytes the system calls
-  // alone take a twentieth of the time.
-  std::setvbuf(fail.get(), nullptr, _IOFBF, 1 << 16);
   ridade_lugeja lugeja(fail.get());
   std::string_view rida;
   bool loetud = false;
