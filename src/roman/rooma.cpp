@@ -1,16 +1,23 @@
 #include "roman/rooma.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace zemtar {
 
 namespace {
 
-// The letters for each digit of the hundreds, the tens and the ones; the thousands are as
-// many M.
-constexpr const char* SAJAD[] = {"", "C", "CC", "CCC", "CD", "D", "DC", "DCC", "DCCC", "CM"};
-constexpr const char* KUMNED[] = {"", "X", "XX", "XXX", "XL", "L", "LX", "LXX", "LXXX", "XC"};
-constexpr const char* UHED[] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
+// The letters for each digit of the hundreds, the tens and the ones (the thousands are as
+// many M), and how many there are: the same for a digit in every place. Each is copied as four
+// bytes and its length decides how many of them count, so that writing a numeral takes no
+// branch that the digits decide.
+constexpr int KOHAD[] = {100, 10, 1};
+constexpr char TAHED[3][10][5] = {
+    {"", "C", "CC", "CCC", "CD", "D", "DC", "DCC", "DCCC", "CM"},
+    {"", "X", "XX", "XXX", "XL", "L", "LX", "LXX", "LXXX", "XC"},
+    {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"},
+};
+constexpr std::size_t TAHTI[10] = {0, 1, 2, 3, 2, 1, 2, 3, 4, 2};
 
 }  // namespace
 
@@ -26,9 +33,10 @@ rooma::rooma(float tulemus) {
   // Widened, so that the magnitude of the most negative value fits.
   const std::int64_t n = std::llabs(arv);
   tuhandeid_ = static_cast<std::uint32_t>(n / 1000);
-  for (const char* t : {SAJAD[n / 100 % 10], KUMNED[n / 10 % 10], UHED[n % 10]}) {
-    for (; *t != '\0'; ++t)
-      tahed[pikkus++] = *t;
+  for (int koht = 0; koht < 3; ++koht) {
+    const std::int64_t number = n / KOHAD[koht] % 10;
+    std::memcpy(tahed + pikkus, TAHED[koht][number], 4);
+    pikkus += TAHTI[number];
   }
 }
 

@@ -32,7 +32,7 @@ class rooma {
   std::int32_t arv = 0;
   bool esitatav = false;
   std::uint32_t tuhandeid_ = 0;
-  char tahed[12] = {};  // at most "DCCCLXXXVIII"
+  char tahed[16] = {};  // at most "DCCCLXXXVIII", and room for copying four letters at a time
   std::size_t pikkus = 0;
 };
 
