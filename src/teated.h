@@ -35,6 +35,12 @@ inline constexpr const char* JUHISED_KESK[] = {
     "\nNB! Komadena aktsepteerib programm nii punkti kui koma (. ja ,).\n",
 };
 
+// A result line: these words, then the value. An assignment's names the variable as typed,
+// put in place of the '?'.
+inline constexpr char AVALDISE_VAARTUS[] = "Avaldise v\xE4\xE4rtus=";
+inline constexpr char MUUTUJA_VAARTUS[] = "Muutuja ? v\xE4\xE4rtus=";
+inline constexpr int MUUTUJA_NIME_KOHT = 8;
+
 // Evaluator.
 inline constexpr char VIGA_MALL[] = "Viga: %s\n";
 inline constexpr char OOTAMATU_ARV[] = "Viga: Ootamatu arv!\n";

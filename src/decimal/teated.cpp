@@ -1,7 +1,11 @@
 // What zemtar-lihtne alone says: results as decimal fractions, its shorter help text and its
 // division message (which, unlike every other, has no "Viga: " before it).
-#include "teated.h"
+#include <cstring>
+#include <string_view>
+
+#include "decimal/kuus_komakohta.h"
 #include "ehitus.h"
+#include "teated.h"
 
 namespace zemtar {
 
@@ -9,20 +13,31 @@ const char JAGAMINE_NULLIGA[] = "Jagamine nulliga!\n";
 
 namespace {
 
-constexpr char AVALDISE_VAARTUS[] = "Avaldise v\xE4\xE4rtus=%f\n";
-constexpr char MUUTUJA_VAARTUS[] = "Muutuja %c v\xE4\xE4rtus=%f\n";
-
 constexpr char JUHISTE_ALGUS[] = "\n\nInfiksavaldiste kalkulaator\n";
 constexpr char JUHISTE_LOPP[] = "    T\xFChikud sisendis on lubatud.\n\n";
+
+// The result line, put together and written at once: the words, the value as "%f" prints
+// it, a newline.
+void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
+  char rida[sizeof MUUTUJA_VAARTUS + KUUS_KOMAKOHTA_PIKIM + 1];
+  std::memcpy(rida, sonad.data(), sonad.size());
+  std::size_t pikkus = sonad.size();
+  pikkus += kuus_komakohta(tulemus, rida + pikkus);
+  rida[pikkus++] = '\n';
+  std::fwrite(rida, 1, pikkus, valja);
+}
 
 }  // namespace
 
 void kuva_avaldis(std::FILE* valja, float tulemus) {
-  std::fprintf(valja, AVALDISE_VAARTUS, static_cast<double>(tulemus));
+  kuva(valja, AVALDISE_VAARTUS, tulemus);
 }
 
 void kuva_omistus(std::FILE* valja, char muutuja, float tulemus) {
-  std::fprintf(valja, MUUTUJA_VAARTUS, muutuja, static_cast<double>(tulemus));
+  char sonad[sizeof MUUTUJA_VAARTUS];
+  std::memcpy(sonad, MUUTUJA_VAARTUS, sizeof sonad);
+  sonad[MUUTUJA_NIME_KOHT] = muutuja;
+  kuva(valja, {sonad, sizeof sonad - 1}, tulemus);
 }
 
 void juhised(std::FILE* valja) {

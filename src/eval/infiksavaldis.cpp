@@ -7,6 +7,8 @@
 // with the highest precedence, so it binds to the operand that follows it.
 #include "eval/infiksavaldis.h"
 
+#include <array>
+
 #include "ehitus.h"
 #include "teated.h"
 
@@ -28,34 +30,59 @@ tehtemark mark_of(const lekseem* t) {
   return static_cast<tehtemark>(t->mark());
 }
 
+// The precedence of each operator, -1 for any other mark.
+constexpr std::int32_t margi_prioriteet(tehtemark mark) {
+  switch (mark) {
+    case tehtemark::AVA:
+      return 0;
+    case tehtemark::SULGE:
+      return 1;
+    case tehtemark::PLUSS:
+    case tehtemark::MIINUS:
+      return 2;
+    case tehtemark::KORDA:
+    case tehtemark::JAGA:
+      return 3;
+    case tehtemark::VASTAND:
+      return 4;
+  }
+  return -1;
+}
+
+// The same as a table by mark, filled from the switch while compiling. Precedence is asked
+// for at every operator, and a look-up costs a few cycles where the switch's jump through a
+// table of addresses is mispredicted whenever the operator changes.
+constexpr auto PRIORITEEDID = [] {
+  std::array<std::int32_t, 256> tabel{};
+  for (std::size_t mark = 0; mark < tabel.size(); ++mark)
+    tabel[mark] = margi_prioriteet(static_cast<tehtemark>(mark));
+  return tabel;
+}();
+
 }  // namespace
 
-infiksavaldis::infiksavaldis(std::FILE* v)
-    : arvud(std::make_unique<magasin>()),
-      tehted(std::make_unique<magasin>()),
-      lugeja(std::make_unique<leksator>()),
-      valja(v) {}
+infiksavaldis::infiksavaldis(std::FILE* v) : valja(v) {}
 
 int infiksavaldis::arvuta(std::string_view rida) {
-  lugeja->sea_rida(rida);
-  arvud->tyhjenda();
-  tehted->tyhjenda();
+  lugeja.sea_rida(rida);
+  arvud.tyhjenda();
+  tehted.tyhjenda();
   lekseemid.tyhjenda();
   ootan_arvu = 1;
   tulemus = 0;
 
   lekseem* oma_sulg = uus(lekseem::tehe('('));
-  if (oma_sulg == nullptr || !pane(*tehted, oma_sulg)) return 0;
+  if (oma_sulg == nullptr || !pane(tehted, oma_sulg)) return 0;
 
   bool parast_tehet = false;
   for (;;) {
-    lekseem* t = uus(lugeja->jargmine());
+    lekseem* t = uus(lugeja.jargmine());
     if (t == nullptr) return 0;
     const bool on_tehe = t->liik == TEHE && t->mark() != '(' && t->mark() != ')';
     switch (t->liik) {
       case ARV:
         if (ootan_arvu == 0) return katkesta(OOTAMATU_ARV);
-        if (!pane(*arvud, t)) return 0;
+        if (!pane(arvud, t)) return 0;
         ootan_arvu = 0;
         break;
       case MUUTUJA: {
@@ -64,7 +91,7 @@ int infiksavaldis::arvuta(std::string_view rida) {
         if (i < 0 || i >= MUUTUJAID || vaartustatud[i] == 0) return katkesta(VAARTUSTAMATA);
         // The value is copied now: a later assignment does not change this line.
         *t = lekseem::arv(vaartused[i]);
-        if (!pane(*arvud, t)) return 0;
+        if (!pane(arvud, t)) return 0;
         ootan_arvu = 0;
         break;
       }
@@ -93,7 +120,7 @@ int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
   switch (mark_of(t)) {
     case tehtemark::AVA:
       if (ootan_arvu == 0) return katkesta(AVAV_SULG_TEHTE_ASEMEL);
-      return pane(*tehted, t);
+      return pane(tehted, t);
     case tehtemark::SULGE:
       if (ootan_arvu == 1) return katkesta(SULGEV_SULG_TEHTE_ASEMEL);
       return taanda(t);
@@ -113,20 +140,20 @@ int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
 
 int infiksavaldis::unaarne_miinus(lekseem* t, bool parast_tehet) {
   lekseem* null = uus(lekseem::arv(0));
-  if (null == nullptr || !pane(*arvud, null)) return 0;
+  if (null == nullptr || !pane(arvud, null)) return 0;
   if (!parast_tehet) return taanda(t);
   // The operator before it still waits for its operand, so this minus reduces nothing now.
   t->lisa = static_cast<char>(tehtemark::VASTAND);
-  return pane(*tehted, t);
+  return pane(tehted, t);
 }
 
 int infiksavaldis::lopeta(lekseem* t) {
   if (ootan_arvu == 1) return katkesta(LOPP_ARVU_ASEMEL);
   *t = lekseem::tehe(')');
   if (!taanda(t)) return 0;
-  lekseem* r = arvud->vota();
+  lekseem* r = arvud.vota();
   if (r->liik != ARV) return katkesta_teatega(r->teade());
-  if (arvud->tyhi() == 0 || tehted->tyhi() == 0) return katkesta(MAGASIN_POLE_TUHI);
+  if (arvud.tyhi() == 0 || tehted.tyhi() == 0) return katkesta(MAGASIN_POLE_TUHI);
   tulemus = r->vaartus;
   lekseemid.tagasi(r);
   return 1;
@@ -135,14 +162,14 @@ int infiksavaldis::lopeta(lekseem* t) {
 int infiksavaldis::taanda(lekseem* t) {
   const std::int32_t oma = prioriteet(t);
   for (;;) {
-    lekseem* p = tehted->vota();
+    lekseem* p = tehted.vota();
     if (p->liik == TEHE && prioriteet(p) >= oma) {
       if (!rakenda(p)) return 0;
       continue;
     }
     if (p->liik == TEHE && mark_of(t) != tehtemark::SULGE) {
-      tehted->pane(p);
-      return pane(*tehted, t);
+      tehted.pane(p);
+      return pane(tehted, t);
     }
     // A ')' and the '(' that stopped it are both used up. An operator that found the
     // stack empty (after a surplus ')') is dropped.
@@ -153,8 +180,8 @@ int infiksavaldis::taanda(lekseem* t) {
 }
 
 int infiksavaldis::rakenda(lekseem* p) {
-  lekseem* y = arvud->vota();
-  lekseem* x = arvud->vota();
+  lekseem* y = arvud.vota();
+  lekseem* x = arvud.vota();
   if (x->liik != ARV || y->liik != ARV) return katkesta_teatega(MAGASIN_TUHI);
   float v = 0;
   switch (mark_of(p)) {
@@ -181,27 +208,13 @@ int infiksavaldis::rakenda(lekseem* p) {
   lekseemid.tagasi(x);
   lekseemid.tagasi(y);
   *p = lekseem::arv(v);
-  arvud->pane(p);
+  arvud.pane(p);
   return 1;
 }
 
 std::int32_t infiksavaldis::prioriteet(const lekseem* t) {
   if (t->liik != TEHE) return -1;
-  switch (mark_of(t)) {
-    case tehtemark::AVA:
-      return 0;
-    case tehtemark::SULGE:
-      return 1;
-    case tehtemark::PLUSS:
-    case tehtemark::MIINUS:
-      return 2;
-    case tehtemark::KORDA:
-    case tehtemark::JAGA:
-      return 3;
-    case tehtemark::VASTAND:
-      return 4;
-  }
-  return -1;
+  return PRIORITEEDID[static_cast<unsigned char>(t->mark())];
 }
 
 lekseem* infiksavaldis::uus(lekseem sisu) {

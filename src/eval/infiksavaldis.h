@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string_view>
 
 #include "eval/magasin.h"
@@ -47,9 +46,9 @@ class infiksavaldis {
   float vaartused[MUUTUJAID] = {};
   std::int32_t vaartustatud[MUUTUJAID] = {};
   std::int32_t ootan_arvu = 1;
-  std::unique_ptr<magasin> arvud;
-  std::unique_ptr<magasin> tehted;
-  std::unique_ptr<leksator> lugeja;
+  magasin arvud;
+  magasin tehted;
+  leksator lugeja;
   varu lekseemid;
   std::FILE* valja;
 };

@@ -1,6 +1,8 @@
 #include "lexer/leksator.h"
 
-#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
 
 #include "ehitus.h"
 #include "teated.h"
@@ -14,6 +16,19 @@ bool on_number(char c) {
 }
 bool on_taht(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// 10 to the power n, correctly rounded. Up to 10^22 every power is exact in double precision
+// and a table answers; longer fractions are rare enough for strtod. Not std::pow: it alone
+// would have every start of the programs load the maths library.
+double kumne_aste(std::size_t n) {
+  static constexpr double TAPSED[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (n < std::size(TAPSED)) return TAPSED[n];
+  char tekst[32];
+  std::snprintf(tekst, sizeof tekst, "1e%zu", n);
+  return std::strtod(tekst, nullptr);
 }
 
 }  // namespace
@@ -75,7 +90,7 @@ lekseem leksator::loe_arv() {
     }
   }
   if (t.liik == ARV && komakohti > 0) {
-    t.vaartus = static_cast<float>(t.vaartus / std::pow(10.0, static_cast<double>(komakohti)));
+    t.vaartus = static_cast<float>(t.vaartus / kumne_aste(komakohti));
   }
   return t;
 }

@@ -1,47 +1,51 @@
 #include "roman/rooma.h"
 
+#include <cstdlib>
+#include <cstring>
+
 namespace zemtar {
 
 namespace {
 
-struct samm {
-  std::int64_t vaartus;
-  const char* tahed;
-  bool korduv;  // applied as long as it fits, not at most once
+// The letters for each digit of the hundreds, the tens and the ones (the thousands are as
+// many M), and how many there are: the same for a digit in every place. Each is copied as four
+// bytes and its length decides how many of them count, so that writing a numeral takes no
+// branch that the digits decide.
+constexpr int KOHAD[] = {100, 10, 1};
+constexpr char TAHED[3][10][5] = {
+    {"", "C", "CC", "CCC", "CD", "D", "DC", "DCC", "DCCC", "CM"},
+    {"", "X", "XX", "XXX", "XL", "L", "LX", "LXX", "LXXX", "XC"},
+    {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"},
 };
-
-constexpr samm SAMMUD[] = {
-    {1000, "M", true}, {900, "CM", false}, {500, "D", false}, {400, "CD", false}, {100, "C", true},
-    {90, "XC", false}, {50, "L", false},   {40, "XL", false}, {10, "X", true},    {9, "IX", false},
-    {5, "V", false},   {4, "IV", false},   {1, "I", true},
-};
+constexpr std::size_t TAHTI[10] = {0, 1, 2, 3, 2, 1, 2, 3, 4, 2};
 
 }  // namespace
 
 rooma::rooma(float tulemus) {
   // The range test is false for NaN as well; inside it the conversion is defined.
   esitatav = tulemus >= -2147483648.0f && tulemus < 2147483648.0f;
-  if (esitatav) arv = static_cast<std::int32_t>(tulemus);
+  if (!esitatav) return;
+  arv = static_cast<std::int32_t>(tulemus);
+  if (arv == 0) {
+    tahed[pikkus++] = 'O';
+    return;
+  }
+  // Widened, so that the magnitude of the most negative value fits.
+  const std::int64_t n = std::llabs(arv);
+  tuhandeid_ = static_cast<std::uint32_t>(n / 1000);
+  for (int koht = 0; koht < 3; ++koht) {
+    const std::int64_t number = n / KOHAD[koht] % 10;
+    std::memcpy(tahed + pikkus, TAHED[koht][number], 4);
+    pikkus += TAHTI[number];
+  }
 }
 
 std::optional<std::string> rooma::vorminda() const {
   if (!esitatav) return std::nullopt;
-  if (arv == 0) return std::string("O");
   std::string tekst;
-  // Widened, so that the magnitude of the most negative value fits.
-  std::int64_t n = arv;
-  if (n < 0) {
-    tekst += '-';
-    n = -n;
-  }
-  tekst.reserve(static_cast<std::size_t>(n / 1000) + 16);
-  for (const samm& s : SAMMUD) {
-    do {
-      if (n < s.vaartus) break;
-      tekst += s.tahed;
-      n -= s.vaartus;
-    } while (s.korduv);
-  }
+  if (negatiivne()) tekst += '-';
+  tekst.append(tuhandeid_, 'M');
+  tekst += alla_tuhande();
   return tekst;
 }
 

@@ -1,7 +1,10 @@
 // What zemtar alone says: results as Roman numerals, its help text and its division message.
-#include "teated.h"
+#include <cstring>
+#include <string_view>
+
 #include "ehitus.h"
 #include "roman/rooma.h"
+#include "teated.h"
 
 namespace zemtar {
 
@@ -9,8 +12,6 @@ const char JAGAMINE_NULLIGA[] = "Viga: Jagamine nulliga!\n";
 
 namespace {
 
-constexpr char AVALDISE_VAARTUS[] = "Avaldise v\xE4\xE4rtus=%s\n";
-constexpr char MUUTUJA_VAARTUS[] = "Muutuja %c v\xE4\xE4rtus=%s\n";
 constexpr char EI_SAA_ESITADA[] = "Viga: Tulemust ei saa rooma numbrina esitada!\n";
 
 constexpr char JUHISTE_ALGUS[] = "\n\nInfiksavaldiste kalkulaator (Rooma numbrite toega)\n";
@@ -21,25 +22,49 @@ constexpr const char* JUHISTE_LOPP[] = {
     "    t\xE4isarvuks.\n\n",
 };
 
-// The result as a numeral, or nothing after saying that it has none.
-std::optional<std::string> numbrina(std::FILE* valja, float tulemus) {
-  auto tekst = rooma(tulemus).vorminda();
-  if (!tekst) std::fputs(EI_SAA_ESITADA, valja);
-  return tekst;
+// The result line: the words, the numeral, a newline, put together and written at once; or
+// the message that the result has no numeral. Only the M of a result of a million or so and
+// more, too many for the buffer, go out ahead of the rest, a buffer of them at a time.
+void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
+  const rooma numbrina(tulemus);
+  if (!numbrina.on_esitatav()) {
+    std::fputs(EI_SAA_ESITADA, valja);
+    return;
+  }
+  char rida[1024];
+  constexpr std::size_t SABA = 16;  // kept for the letters below a thousand and the newline
+  constexpr std::size_t MAHT = sizeof rida - SABA;
+  std::memcpy(rida, sonad.data(), sonad.size());
+  std::size_t pikkus = sonad.size();
+  if (numbrina.negatiivne()) rida[pikkus++] = '-';
+  std::size_t m = numbrina.tuhandeid();
+  if (pikkus + m > MAHT) {
+    std::fwrite(rida, 1, pikkus, valja);
+    std::memset(rida, 'M', MAHT);
+    for (; m > MAHT; m -= MAHT)
+      std::fwrite(rida, 1, MAHT, valja);
+    pikkus = 0;
+  }
+  std::memset(rida + pikkus, 'M', m);
+  pikkus += m;
+  const std::string_view tahed = numbrina.alla_tuhande();
+  std::memcpy(rida + pikkus, tahed.data(), tahed.size());
+  pikkus += tahed.size();
+  rida[pikkus++] = '\n';
+  std::fwrite(rida, 1, pikkus, valja);
 }
 
 }  // namespace
 
 void kuva_avaldis(std::FILE* valja, float tulemus) {
-  if (const auto tekst = numbrina(valja, tulemus)) {
-    std::fprintf(valja, AVALDISE_VAARTUS, tekst->c_str());
-  }
+  kuva(valja, AVALDISE_VAARTUS, tulemus);
 }
 
 void kuva_omistus(std::FILE* valja, char muutuja, float tulemus) {
-  if (const auto tekst = numbrina(valja, tulemus)) {
-    std::fprintf(valja, MUUTUJA_VAARTUS, muutuja, tekst->c_str());
-  }
+  char sonad[sizeof MUUTUJA_VAARTUS];
+  std::memcpy(sonad, MUUTUJA_VAARTUS, sizeof sonad);
+  sonad[MUUTUJA_NIME_KOHT] = muutuja;
+  kuva(valja, {sonad, sizeof sonad - 1}, tulemus);
 }
 
 void juhised(std::FILE* valja) {
