@@ -11,9 +11,9 @@ struct samm {
 };
 
 constexpr samm SAMMUD[] = {
-    {1000, "M", true}, {900, "CM", false}, {500, "D", false}, {400, "CD", false}, {100, "C", true},
-    {90, "XC", false}, {50, "L", false},   {40, "XL", false}, {10, "X", true},    {9, "IX", false},
-    {5, "V", false},   {4, "IV", false},   {1, "I", true},
+    {900, "CM", false}, {500, "D", false}, {400, "CD", false}, {100, "C", true},
+    {90, "XC", false},  {50, "L", false},  {40, "XL", false},  {10, "X", true},
+    {9, "IX", false},   {5, "V", false},   {4, "IV", false},   {1, "I", true},
 };
 
 }  // namespace
@@ -34,7 +34,9 @@ std::optional<std::string> rooma::vorminda() const {
     tekst += '-';
     n = -n;
   }
-  tekst.reserve(static_cast<std::size_t>(n / 1000) + 16);
+  // The thousands in one go: near the 32-bit limit there are two million of them.
+  tekst.append(static_cast<std::size_t>(n / 1000), 'M');
+  n %= 1000;
   for (const samm& s : SAMMUD) {
     do {
       if (n < s.vaartus) break;
