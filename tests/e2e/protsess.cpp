@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -14,7 +13,10 @@ namespace {
 
 std::string loe(const std::string& nimi) {
   std::ifstream sisse(nimi, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(sisse), std::istreambuf_iterator<char>());
+  // Whole, not a character at a time: some outputs are tens of megabytes.
+  std::ostringstream tekst;
+  tekst << sisse.rdbuf();
+  return tekst.str();
 }
 
 }  // namespace
