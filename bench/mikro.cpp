@@ -9,6 +9,7 @@
 #include "eval/infiksavaldis.h"
 #include "lexer/leksator.h"
 #include "roman/rooma.h"
+#include "teated.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void RoomaRida(benchmark::State& olek) {
   std::FILE* tuhjus = std::fopen("/dev/null", "w");
   const float tulemus = static_cast<float>(olek.range(0));
   for (auto _ : olek)
-    zemtar::kuva_avaldis(tuhjus, tulemus);
+    zemtar::kuva_tulemus(tuhjus, zemtar::AVALDISE_VAARTUS, tulemus);
   std::fclose(tuhjus);
 }
 BENCHMARK(RoomaRida)->Arg(14)->Arg(3888)->Arg(99999)->Arg(2000000000);

@@ -22,9 +22,9 @@ int muutuja_indeks(unsigned char c);
 // as one number token and moves asukoht past it; otherwise nothing.
 std::optional<lekseem> loe_rooma_arv(std::string_view rida, std::size_t& asukoht);
 
-// Prints the result line of an expression, or of an assignment to the variable as typed.
-void kuva_avaldis(std::FILE* valja, float tulemus);
-void kuva_omistus(std::FILE* valja, char muutuja, float tulemus);
+// Prints a result line: the words before the value ("Avaldise väärtus=" or "Muutuja a
+// väärtus="), the value as this program shows it, and a newline.
+void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus);
 
 // Prints the help text.
 void juhised(std::FILE* valja);

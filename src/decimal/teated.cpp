@@ -16,28 +16,21 @@ namespace {
 constexpr char JUHISTE_ALGUS[] = "\n\nInfiksavaldiste kalkulaator\n";
 constexpr char JUHISTE_LOPP[] = "    T\xFChikud sisendis on lubatud.\n\n";
 
+}  // namespace
+
 // The result line, put together and written at once: the words, the value as "%f" prints
 // it, a newline.
-void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
+void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus) {
   char rida[sizeof MUUTUJA_VAARTUS + KUUS_KOMAKOHTA_PIKIM + 1];
+  if (sonad.size() >= sizeof MUUTUJA_VAARTUS) {  // longer words than a result line's go alone
+    std::fwrite(sonad.data(), 1, sonad.size(), valja);
+    sonad = {};
+  }
   std::memcpy(rida, sonad.data(), sonad.size());
   std::size_t pikkus = sonad.size();
   pikkus += kuus_komakohta(tulemus, rida + pikkus);
   rida[pikkus++] = '\n';
   std::fwrite(rida, 1, pikkus, valja);
-}
-
-}  // namespace
-
-void kuva_avaldis(std::FILE* valja, float tulemus) {
-  kuva(valja, AVALDISE_VAARTUS, tulemus);
-}
-
-void kuva_omistus(std::FILE* valja, char muutuja, float tulemus) {
-  char sonad[sizeof MUUTUJA_VAARTUS];
-  std::memcpy(sonad, MUUTUJA_VAARTUS, sizeof sonad);
-  sonad[MUUTUJA_NIME_KOHT] = muutuja;
-  kuva(valja, {sonad, sizeof sonad - 1}, tulemus);
 }
 
 void juhised(std::FILE* valja) {

@@ -1,5 +1,7 @@
 #include "frontend/rida.h"
 
+#include <cstring>
+
 #include "ehitus.h"
 #include "teated.h"
 
@@ -24,7 +26,11 @@ void omistus(infiksavaldis& avaldis, std::string_view rida, std::size_t vordus, 
   tekst = algus == std::string_view::npos
               ? std::string_view()
               : tekst.substr(algus, tekst.find_last_not_of(TYHIMARGID) - algus + 1);
-  if (avaldis.omista(rida[nimi], tekst)) kuva_omistus(valja, rida[nimi], avaldis.tulemus);
+  if (!avaldis.omista(rida[nimi], tekst)) return;
+  char sonad[sizeof MUUTUJA_VAARTUS];
+  std::memcpy(sonad, MUUTUJA_VAARTUS, sizeof sonad);
+  sonad[MUUTUJA_NIME_KOHT] = rida[nimi];  // the name as typed, a capital too
+  kuva_tulemus(valja, {sonad, sizeof sonad - 1}, avaldis.tulemus);
 }
 
 }  // namespace
@@ -43,7 +49,7 @@ tootluse_tulemus tootle_rida(infiksavaldis& avaldis, std::string_view rida, bool
   if (vordus != std::string_view::npos) {
     omistus(avaldis, rida, vordus, valja);
   } else if (avaldis.arvuta(rida)) {
-    kuva_avaldis(valja, avaldis.tulemus);
+    kuva_tulemus(valja, AVALDISE_VAARTUS, avaldis.tulemus);
   }
   return JATKA;
 }

@@ -22,10 +22,12 @@ constexpr const char* JUHISTE_LOPP[] = {
     "    t\xE4isarvuks.\n\n",
 };
 
+}  // namespace
+
 // The result line: the words, the numeral, a newline, put together and written at once; or
 // the message that the result has no numeral. Only the M of a result of a million or so and
 // more, too many for the buffer, go out ahead of the rest, a buffer of them at a time.
-void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
+void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus) {
   const rooma numbrina(tulemus);
   if (!numbrina.on_esitatav()) {
     std::fputs(EI_SAA_ESITADA, valja);
@@ -34,6 +36,10 @@ void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
   char rida[1024];
   constexpr std::size_t SABA = 16;  // kept for the letters below a thousand and the newline
   constexpr std::size_t MAHT = sizeof rida - SABA;
+  if (sonad.size() >= MAHT) {  // longer words than any result line's go out on their own
+    std::fwrite(sonad.data(), 1, sonad.size(), valja);
+    sonad = {};
+  }
   std::memcpy(rida, sonad.data(), sonad.size());
   std::size_t pikkus = sonad.size();
   if (numbrina.negatiivne()) rida[pikkus++] = '-';
@@ -52,19 +58,6 @@ void kuva(std::FILE* valja, std::string_view sonad, float tulemus) {
   pikkus += tahed.size();
   rida[pikkus++] = '\n';
   std::fwrite(rida, 1, pikkus, valja);
-}
-
-}  // namespace
-
-void kuva_avaldis(std::FILE* valja, float tulemus) {
-  kuva(valja, AVALDISE_VAARTUS, tulemus);
-}
-
-void kuva_omistus(std::FILE* valja, char muutuja, float tulemus) {
-  char sonad[sizeof MUUTUJA_VAARTUS];
-  std::memcpy(sonad, MUUTUJA_VAARTUS, sizeof sonad);
-  sonad[MUUTUJA_NIME_KOHT] = muutuja;
-  kuva(valja, {sonad, sizeof sonad - 1}, tulemus);
 }
 
 void juhised(std::FILE* valja) {

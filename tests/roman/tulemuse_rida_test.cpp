@@ -27,9 +27,7 @@ TEST(ZemtarTulemuseRida, HoldsNumeralsOfEveryLength) {
     SCOPED_TRACE(tulemus);
     const std::string numbrina = *zemtar::rooma(tulemus).vorminda();
     valjund v;
-    zemtar::kuva_avaldis(v.voog(), tulemus);
-    ASSERT_EQ(v.vota(), "Avaldise v\xE4\xE4rtus=" + numbrina + "\n");
-    zemtar::kuva_omistus(v.voog(), 'q', tulemus);
+    zemtar::kuva_tulemus(v.voog(), "Muutuja q v\xE4\xE4rtus=", tulemus);
     ASSERT_EQ(v.vota(), "Muutuja q v\xE4\xE4rtus=" + numbrina + "\n");
   }
 }
