@@ -16,6 +16,7 @@ echo "== valgrind: script of $(wc -l <"$ajutine/skript") lines, $(wc -c <"$ajuti
 pikk="7$(printf '+1%.0s' $(seq 61439))"
 
 memcheck=(valgrind -q --tool=memcheck --error-exitcode=99 --leak-check=full
+  --suppressions=tests/valgrind/staatiline_libstdcxx.supp
   --show-leak-kinds=all --errors-for-leak-kinds=all)
 vigu=0
 
