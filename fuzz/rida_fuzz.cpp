@@ -22,7 +22,6 @@ namespace {
 
 using namespace zemtar;
 
-constexpr char AVALDISE_VAARTUS[] = "Avaldise v\xE4\xE4rtus=";
 constexpr char VAARTUS[] = " v\xE4\xE4rtus=";
 constexpr const char* TEATED[] = {
     OOTAMATU_ARV,           OOTAMATU_MUUTUJA,         VAARTUSTAMATA,
