@@ -137,9 +137,10 @@ void kontrolli(infiksavaldis& avaldis, kogum& v, std::string_view rida,
     return;
   }
   const std::size_t nimi = rida.find_first_not_of(" \t\n\v\f\r");
-  if (vordus != std::string_view::npos && algab(prinditud, "Muutuja ") && prinditud.size() > 9 &&
-      prinditud[8] == rida[nimi] && algab(prinditud.substr(9), VAARTUS)) {
-    const std::string_view tekst = prinditud.substr(9 + std::strlen(VAARTUS));
+  if (vordus != std::string_view::npos && algab(prinditud, "Muutuja ") &&
+      prinditud.size() > MUUTUJA_NIME_KOHT + 1 && prinditud[MUUTUJA_NIME_KOHT] == rida[nimi] &&
+      algab(prinditud.substr(MUUTUJA_NIME_KOHT + 1), VAARTUS)) {
+    const std::string_view tekst = prinditud.substr(MUUTUJA_NIME_KOHT + 1 + std::strlen(VAARTUS));
     if (!zemtar_fuzz::naitab(tekst.substr(0, tekst.size() - 1), avaldis.tulemus)) {
       leitud("vale omistus", rida, prinditud);
     }

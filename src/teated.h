@@ -39,7 +39,8 @@ inline constexpr const char* JUHISED_KESK[] = {
 // put in place of the '?'.
 inline constexpr char AVALDISE_VAARTUS[] = "Avaldise v\xE4\xE4rtus=";
 inline constexpr char MUUTUJA_VAARTUS[] = "Muutuja ? v\xE4\xE4rtus=";
-inline constexpr int MUUTUJA_NIME_KOHT = 8;
+inline constexpr int MUUTUJA_NIME_KOHT = sizeof "Muutuja " - 1;
+static_assert(MUUTUJA_VAARTUS[MUUTUJA_NIME_KOHT] == '?');
 
 // Evaluator.
 inline constexpr char VIGA_MALL[] = "Viga: %s\n";
