@@ -3,13 +3,16 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
+#include "kirjutaja.h"
 #include "lexer/lekseem.h"
 
 namespace zemtar {
+
+// The program's name, as it is installed.
+extern const char PROGRAMM[];
 
 // The message for a zero divisor.
 extern const char JAGAMINE_NULLIGA[];
@@ -24,9 +27,9 @@ std::optional<lekseem> loe_rooma_arv(std::string_view rida, std::size_t& asukoht
 
 // Prints a result line: the words before the value ("Avaldise väärtus=" or "Muutuja a
 // väärtus="), the value as this program shows it, and a newline.
-void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus);
+void kuva_tulemus(kirjutaja valja, std::string_view sonad, float tulemus);
 
 // Prints the help text.
-void juhised(std::FILE* valja);
+void juhised(kirjutaja valja);
 
 }  // namespace zemtar

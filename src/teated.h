@@ -18,6 +18,31 @@ inline constexpr char KASUREAL_PUUDUB[] = "Viga: K\xE4sureal puudub avaldis!\n";
 inline constexpr char VOTI_VALJU[] = "valju";
 inline constexpr char VOTI_ABI[] = "abi";
 
+// Said on standard error, after the program's name, when a run cannot go on.
+inline constexpr char VALJUND_EI_KIRJUTA[] = "v\xE4ljundit ei saa kirjutada";
+inline constexpr char SKRIPT_EI_LOE[] = "skripti ei saa edasi lugeda";
+
+// "--help": the options, the environment and the exit statuses. Each '@' is the program's name.
+inline constexpr char KASUTUS[] =
+    "\nKasutamine:\n"
+    "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
+    "  @ -f FAIL       arvutab faili read, kordab iga\xFC"
+    "ht enne tulemust\n"
+    "  @ -f -          sama standardsisendist\n"
+    "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
+    "  @ --help        see tekst\n"
+    "  @ --version     programmi versioon\n"
+    "\nKeskkond (ainult terminalis):\n"
+    "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
+    "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
+    "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
+    "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
+    "\nL\xF5petamise olek:\n"
+    "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
+    "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist v\xF5i\n"
+    "  v\xE4ljundit ei saa kirjutada.\n"
+    "\nT\xE4psemalt: man @\n";
+
 // Help entries 2 to 14, the same in both programs; each program adds its own head and tail.
 inline constexpr const char* JUHISED_KESK[] = {
     AUTOR,
@@ -43,7 +68,8 @@ inline constexpr int MUUTUJA_NIME_KOHT = sizeof "Muutuja " - 1;
 static_assert(MUUTUJA_VAARTUS[MUUTUJA_NIME_KOHT] == '?');
 
 // Evaluator.
-inline constexpr char VIGA_MALL[] = "Viga: %s\n";
+// Put before the message an error token carries, which a newline then ends.
+inline constexpr char VIGA_EES[] = "Viga: ";
 inline constexpr char OOTAMATU_ARV[] = "Viga: Ootamatu arv!\n";
 inline constexpr char OOTAMATU_MUUTUJA[] = "Viga: Ootamatu muutuja!\n";
 inline constexpr char VAARTUSTAMATA[] = "Viga: Muutuja v\xE4\xE4rtustamata!\n";
@@ -54,7 +80,7 @@ inline constexpr char LOPP_ARVU_ASEMEL[] = "Viga: Avaldise l\x93pp arvu asemel!\
 inline constexpr char MAGASIN_POLE_TUHI[] = "Viga: Magasin pole t\x81hi! (kontrolli sulge)\n";
 inline constexpr char LUBAMATU_MUUTUJANIMI[] = "Viga: Lubamatu muutujanimi!\n";
 
-// Carried by error tokens and printed through VIGA_MALL.
+// Carried by error tokens and printed after VIGA_EES.
 inline constexpr char MAGASIN_TAIS[] = "Magasin t\xE4is!";
 inline constexpr char MAGASIN_TUHI[] = "Magasin t\xFChi!";
 inline constexpr char LUBAMATU_KOMA[] = "Lubamatu koma!";

@@ -9,6 +9,7 @@
 
 namespace zemtar {
 
+const char PROGRAMM[] = "zemtar-lihtne";
 const char JAGAMINE_NULLIGA[] = "Jagamine nulliga!\n";
 
 namespace {
@@ -20,24 +21,24 @@ constexpr char JUHISTE_LOPP[] = "    T\xFChikud sisendis on lubatud.\n\n";
 
 // The result line, put together and written at once: the words, the value as "%f" prints
 // it, a newline.
-void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus) {
+void kuva_tulemus(kirjutaja valja, std::string_view sonad, float tulemus) {
   char rida[sizeof MUUTUJA_VAARTUS + KUUS_KOMAKOHTA_PIKIM + 1];
   if (sonad.size() >= sizeof MUUTUJA_VAARTUS) {  // longer words than a result line's go alone
-    std::fwrite(sonad.data(), 1, sonad.size(), valja);
+    valja.tekst(sonad);
     sonad = {};
   }
   std::memcpy(rida, sonad.data(), sonad.size());
   std::size_t pikkus = sonad.size();
   pikkus += kuus_komakohta(tulemus, rida + pikkus);
   rida[pikkus++] = '\n';
-  std::fwrite(rida, 1, pikkus, valja);
+  valja.tekst({rida, pikkus});
 }
 
-void juhised(std::FILE* valja) {
-  std::fputs(JUHISTE_ALGUS, valja);
+void juhised(kirjutaja valja) {
+  valja.tekst(JUHISTE_ALGUS);
   for (const char* kirje : JUHISED_KESK)
-    std::fputs(kirje, valja);
-  std::fputs(JUHISTE_LOPP, valja);
+    valja.tekst(kirje);
+  valja.tekst(JUHISTE_LOPP);
 }
 
 }  // namespace zemtar

@@ -61,7 +61,7 @@ constexpr auto PRIORITEEDID = [] {
 
 }  // namespace
 
-infiksavaldis::infiksavaldis(std::FILE* v) : valja(v) {}
+infiksavaldis::infiksavaldis(kirjutaja v) : valja(v) {}
 
 int infiksavaldis::arvuta(std::string_view rida) {
   lugeja.sea_rida(rida);
@@ -235,12 +235,12 @@ int infiksavaldis::pane(magasin& m, lekseem* t) {
 }
 
 int infiksavaldis::katkesta(const char* teade) {
-  std::fputs(teade, valja);
+  valja.tekst(teade);
   return 0;
 }
 
 int infiksavaldis::katkesta_teatega(const char* teade) {
-  std::fprintf(valja, VIGA_MALL, teade);
+  valja.viga(teade);
   return 0;
 }
 

@@ -7,6 +7,7 @@
 
 #include "eval/magasin.h"
 #include "eval/varu.h"
+#include "kirjutaja.h"
 #include "lexer/leksator.h"
 
 namespace zemtar {
@@ -16,7 +17,7 @@ class infiksavaldis {
   static constexpr int MUUTUJAID = 25;
 
   // Messages go to valja.
-  explicit infiksavaldis(std::FILE* valja = stdout);
+  explicit infiksavaldis(kirjutaja valja = stdout);
   virtual ~infiksavaldis() = default;
 
   // Evaluates a line; it may end in a newline. 1 with the value in tulemus, or 0 after one
@@ -50,7 +51,7 @@ class infiksavaldis {
   magasin tehted;
   leksator lugeja;
   varu lekseemid;
-  std::FILE* valja;
+  kirjutaja valja;
 };
 
 }  // namespace zemtar

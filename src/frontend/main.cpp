@@ -1,17 +1,60 @@
-// Program entry: the banner, then the input mode the first argument chooses.
+// Program entry: the banner, then the input mode the first argument chooses, and at the end
+// the check that everything printed has been written.
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
+#include "ehitus.h"
 #include "frontend/sisendid.h"
+#include "frontend/terminal.h"
 #include "teated.h"
 
-int main(int argc, char** argv) {
-  std::fputs(zemtar::PEALKIRI, stdout);
-  std::fputs(zemtar::AUTOR, stdout);
-  const char* valik = argc > 1 ? argv[1] : nullptr;
-  const char* argument = argc > 2 ? argv[2] : nullptr;
-  if (valik != nullptr && std::strcmp(valik, "-f") == 0) return zemtar::failist(argument, stdout);
-  if (valik != nullptr && std::strcmp(valik, "-k") == 0) return zemtar::kasurealt(argument, stdout);
+namespace {
+
+using zemtar::kirjutaja;
+
+// The usage text with the program's name in it.
+void kasutus(kirjutaja valja) {
+  std::string_view tekst = zemtar::KASUTUS;
+  for (std::size_t koht; (koht = tekst.find('@')) != std::string_view::npos;
+       tekst.remove_prefix(koht + 1)) {
+    valja.tekst(tekst.substr(0, koht));
+    valja.tekst(zemtar::PROGRAMM);
+  }
+  valja.tekst(tekst);
+}
+
+int kaivita(const char* valik, const char* argument, kirjutaja valja) {
+  const auto on = [valik](const char* nimi) {
+    return valik != nullptr && std::strcmp(valik, nimi) == 0;
+  };
+  if (on("-f")) return zemtar::failist(argument, valja);
+  if (on("-k")) return zemtar::kasurealt(argument, valja);
+  if (on("--help")) {
+    kasutus(valja);
+    return 0;
+  }
+  if (on("--version")) {
+    valja.tekst(zemtar::PROGRAMM);
+    valja.tekst(" " ZEMTAR_VERSIOON "\n");
+    return 0;
+  }
   // Any other first argument is ignored.
-  return zemtar::klaviatuurilt(stdin, stdout);
+  return zemtar::klaviatuurilt(stdin, valja);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const kirjutaja valja(stdout, zemtar::terminali_tahestik(stdout));
+  valja.tekst(zemtar::PEALKIRI);
+  valja.tekst(zemtar::AUTOR);
+  const int staatus = kaivita(argc > 1 ? argv[1] : nullptr, argc > 2 ? argv[2] : nullptr, valja);
+  // The last of the output leaves only now; a failure even here means the run failed.
+  const bool korras = valja.korras();
+  if (std::fclose(stdout) != 0 || !korras) {
+    zemtar::teata_hadast(zemtar::VALJUND_EI_KIRJUTA);
+    return zemtar::HADA;
+  }
+  return staatus;
 }

@@ -15,10 +15,10 @@ constexpr std::string_view TYHIMARGID = " \t\n\v\f\r";
 // "name = expression": the name is the first character that is not white space and the next
 // one after it must be the line's first "="; the expression is everything after that "=",
 // white space at its ends removed, blanks and tabs inside it kept for the lexer.
-void omistus(infiksavaldis& avaldis, std::string_view rida, std::size_t vordus, std::FILE* valja) {
+void omistus(infiksavaldis& avaldis, std::string_view rida, std::size_t vordus, kirjutaja valja) {
   const std::size_t nimi = rida.find_first_not_of(TYHIMARGID);
   if (rida.find_first_not_of(TYHIMARGID, nimi + 1) != vordus) {
-    std::fputs(LUBAMATU_MUUTUJANIMI, valja);
+    valja.tekst(LUBAMATU_MUUTUJANIMI);
     return;
   }
   std::string_view tekst = rida.substr(vordus + 1);
@@ -36,7 +36,7 @@ void omistus(infiksavaldis& avaldis, std::string_view rida, std::size_t vordus, 
 }  // namespace
 
 tootluse_tulemus tootle_rida(infiksavaldis& avaldis, std::string_view rida, bool votmesonad,
-                             std::FILE* valja) {
+                             kirjutaja valja) {
   if (votmesonad) {
     // "valju" is looked for first, so a line with both words ends the run.
     if (rida.find(VOTI_VALJU) != std::string_view::npos) return LOPETA;

@@ -2,10 +2,10 @@
 // result line.
 #pragma once
 
-#include <cstdio>
 #include <string_view>
 
 #include "eval/infiksavaldis.h"
+#include "kirjutaja.h"
 
 namespace zemtar {
 
@@ -14,6 +14,6 @@ enum tootluse_tulemus { JATKA, LOPETA };
 // Handles one line on the run's evaluator. Only with votmesonad does a line holding "valju"
 // end the run (LOPETA) and one holding "abi" print the help text.
 tootluse_tulemus tootle_rida(infiksavaldis& avaldis, std::string_view rida, bool votmesonad,
-                             std::FILE* valja);
+                             kirjutaja valja);
 
 }  // namespace zemtar

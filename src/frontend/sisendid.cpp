@@ -1,13 +1,17 @@
 #include "frontend/sisendid.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
 
+#include "ehitus.h"
 #include "eval/infiksavaldis.h"
 #include "frontend/rida.h"
 #include "frontend/ridade_lugeja.h"
+#include "frontend/terminal.h"
 #include "teated.h"
 
 namespace zemtar {
@@ -18,11 +22,11 @@ struct sulge_fail {
   void operator()(std::FILE* fail) const { std::fclose(fail); }
 };
 
-void kaja(std::string_view rida, std::FILE* valja) {
-  std::fputc(':', valja);
-  std::fwrite(rida.data(), 1, rida.size(), valja);
+void kaja(std::string_view rida, kirjutaja valja) {
+  valja.baidid(VIIP);
+  valja.baidid(rida);
   // A last line without a newline still leaves its result on a line of its own.
-  if (rida.empty() || rida.back() != '\n') std::fputc('\n', valja);
+  if (rida.empty() || rida.back() != '\n') valja.baidid("\n");
 }
 
 // The last result as an exit status: truncated toward zero, the ends of the 32-bit range
@@ -34,54 +38,78 @@ int valjumiskood(float tulemus) {
   return static_cast<int>(tulemus);
 }
 
-}  // namespace
-
-int kasurealt(const char* tekst, std::FILE* valja) {
+// Every line of an open script. A run stops at the first line after which output has failed.
+int skriptist(std::FILE* sisse, kirjutaja valja) {
   infiksavaldis avaldis(valja);
-  if (tekst == nullptr) {
-    std::fputs(KASUREAL_PUUDUB, valja);
-  } else {
-    std::fprintf(valja, ":%s \n", tekst);
-    tootle_rida(avaldis, tekst, false, valja);
-  }
-  return valjumiskood(avaldis.tulemus);
-}
-
-int failist(const char* nimi, std::FILE* valja) {
-  infiksavaldis avaldis(valja);
-  const std::unique_ptr<std::FILE, sulge_fail> fail(nimi ? std::fopen(nimi, "r") : nullptr);
-  if (!fail) {
-    std::fputs(EI_SAA_FAILI, valja);
-    return valjumiskood(avaldis.tulemus);
-  }
-  ridade_lugeja lugeja(fail.get());
+  ridade_lugeja lugeja(sisse);
   std::string_view rida;
   bool loetud = false;
-  while (lugeja.loe(rida)) {
+  while (valja.korras() && lugeja.loe(rida)) {
     loetud = true;
     kaja(rida, valja);
     tootle_rida(avaldis, rida, false, valja);
   }
-  // A name that opens but cannot be read, such as a folder, is no script either. A read
-  // error later on ends the script as its end would.
-  if (!loetud && lugeja.viga()) std::fputs(EI_SAA_FAILI, valja);
+  if (!lugeja.viga()) return valjumiskood(avaldis.tulemus);
+  // A name that opens but cannot be read, such as a folder, is no script either; a failure
+  // later on has to be told apart from the script's end, and output may be a file by then.
+  if (loetud) {
+    teata_hadast(SKRIPT_EI_LOE);
+  } else {
+    valja.tekst(EI_SAA_FAILI);
+  }
+  return HADA;
+}
+
+}  // namespace
+
+int kasurealt(const char* tekst, kirjutaja valja) {
+  infiksavaldis avaldis(valja);
+  if (tekst == nullptr) {
+    valja.tekst(KASUREAL_PUUDUB);
+    return HADA;
+  }
+  valja.baidid(VIIP);
+  valja.baidid(tekst);
+  valja.baidid(" \n");
+  tootle_rida(avaldis, tekst, false, valja);
   return valjumiskood(avaldis.tulemus);
 }
 
-int klaviatuurilt(std::FILE* sisse, std::FILE* valja) {
+int failist(const char* nimi, kirjutaja valja) {
+  if (nimi != nullptr && std::strcmp(nimi, "-") == 0) return skriptist(stdin, valja);
+  const std::unique_ptr<std::FILE, sulge_fail> fail(nimi ? std::fopen(nimi, "r") : nullptr);
+  if (!fail) {
+    valja.tekst(EI_SAA_FAILI);
+    return HADA;
+  }
+  return skriptist(fail.get(), valja);
+}
+
+int klaviatuurilt(std::FILE* sisse, kirjutaja valja) {
   infiksavaldis avaldis(valja);
-  std::fputs(TERVITUS, valja);
+  valja.tekst(TERVITUS);
   ridade_lugeja lugeja(sisse);
   std::string_view rida;
   for (;;) {
-    std::fputs(VIIP, valja);
+    valja.tekst(VIIP);
     // The prompt must show before the read waits.
-    std::fflush(valja);
-    // The end of input ends the run as "valju" would.
-    if (!lugeja.loe(rida)) break;
+    std::fflush(valja.voog);
+    // The end of input ends the run as "valju" would; output that fails ends it too.
+    if (!valja.korras() || !lugeja.loe(rida)) break;
     if (tootle_rida(avaldis, rida, true, valja) == LOPETA) break;
   }
   return 1;
+}
+
+void teata_hadast(const char* mis) {
+  const int pohjus = errno;
+  const kirjutaja vead(stderr, terminali_tahestik(stderr));
+  vead.tekst(PROGRAMM);
+  vead.tekst(": ");
+  vead.tekst(mis);
+  vead.tekst(": ");
+  vead.baidid(std::strerror(pohjus));
+  vead.tekst("\n");
 }
 
 }  // namespace zemtar

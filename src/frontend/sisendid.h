@@ -4,15 +4,26 @@
 
 #include <cstdio>
 
+#include "kirjutaja.h"
+
 namespace zemtar {
 
-// "-k": the one expression or assignment given on the command line (nullptr when missing).
-int kasurealt(const char* tekst, std::FILE* valja);
+// The exit status of a run that could not do its job: a script that cannot be read, "-k"
+// without an expression, output that cannot be written.
+inline constexpr int HADA = 2;
 
-// "-f": every line of the named script (nullptr when missing), each echoed before its result.
-int failist(const char* nimi, std::FILE* valja);
+// "-k": the one expression or assignment given on the command line (nullptr when missing).
+int kasurealt(const char* tekst, kirjutaja valja);
+
+// "-f": every line of the named script (nullptr when missing; "-" is standard input), each
+// echoed before its result.
+int failist(const char* nimi, kirjutaja valja);
 
 // No option: lines typed after the prompt until "valju" or the end of input. Always 1.
-int klaviatuurilt(std::FILE* sisse, std::FILE* valja);
+int klaviatuurilt(std::FILE* sisse, kirjutaja valja);
+
+// Tells standard error why the run stops: the program's name, what failed, and the system's
+// reason for the last failed call.
+void teata_hadast(const char* mis);
 
 }  // namespace zemtar

@@ -8,6 +8,7 @@
 
 namespace zemtar {
 
+const char PROGRAMM[] = "zemtar";
 const char JAGAMINE_NULLIGA[] = "Viga: Jagamine nulliga!\n";
 
 namespace {
@@ -27,17 +28,17 @@ constexpr const char* JUHISTE_LOPP[] = {
 // The result line: the words, the numeral, a newline, put together and written at once; or
 // the message that the result has no numeral. Only the M of a result of a million or so and
 // more, too many for the buffer, go out ahead of the rest, a buffer of them at a time.
-void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus) {
+void kuva_tulemus(kirjutaja valja, std::string_view sonad, float tulemus) {
   const rooma numbrina(tulemus);
   if (!numbrina.on_esitatav()) {
-    std::fputs(EI_SAA_ESITADA, valja);
+    valja.tekst(EI_SAA_ESITADA);
     return;
   }
   char rida[1024];
   constexpr std::size_t SABA = 16;  // kept for the letters below a thousand and the newline
   constexpr std::size_t MAHT = sizeof rida - SABA;
   if (sonad.size() >= MAHT) {  // longer words than any result line's go out on their own
-    std::fwrite(sonad.data(), 1, sonad.size(), valja);
+    valja.tekst(sonad);
     sonad = {};
   }
   std::memcpy(rida, sonad.data(), sonad.size());
@@ -45,10 +46,10 @@ void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus) {
   if (numbrina.negatiivne()) rida[pikkus++] = '-';
   std::size_t m = numbrina.tuhandeid();
   if (pikkus + m > MAHT) {
-    std::fwrite(rida, 1, pikkus, valja);
+    valja.tekst({rida, pikkus});
     std::memset(rida, 'M', MAHT);
     for (; m > MAHT; m -= MAHT)
-      std::fwrite(rida, 1, MAHT, valja);
+      valja.tekst({rida, MAHT});
     pikkus = 0;
   }
   std::memset(rida + pikkus, 'M', m);
@@ -57,15 +58,15 @@ void kuva_tulemus(std::FILE* valja, std::string_view sonad, float tulemus) {
   std::memcpy(rida + pikkus, tahed.data(), tahed.size());
   pikkus += tahed.size();
   rida[pikkus++] = '\n';
-  std::fwrite(rida, 1, pikkus, valja);
+  valja.tekst({rida, pikkus});
 }
 
-void juhised(std::FILE* valja) {
-  std::fputs(JUHISTE_ALGUS, valja);
+void juhised(kirjutaja valja) {
+  valja.tekst(JUHISTE_ALGUS);
   for (const char* kirje : JUHISED_KESK)
-    std::fputs(kirje, valja);
+    valja.tekst(kirje);
   for (const char* kirje : JUHISTE_LOPP)
-    std::fputs(kirje, valja);
+    valja.tekst(kirje);
 }
 
 }  // namespace zemtar

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
+#include <cstdlib>
+#include <tuple>
 
 #include "e2e/protsess.h"
 
@@ -27,6 +28,8 @@ void vordle(const std::string& saadud, const std::string& oodatud) {
 }  // namespace
 
 void kontrolli(const std::vector<juhtum>& juhtumid) {
+  // Where a terminal would get other letters, a pipe must still get the stored bytes.
+  setenv("LC_ALL", "C.UTF-8", 1);
   for (const juhtum& j : juhtumid) {
     const std::optional<ajutine_fail> skript =
         j.skript ? std::optional<ajutine_fail>(std::in_place, *j.skript) : std::nullopt;
@@ -34,15 +37,19 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
     for (std::string& a : argumendid) {
       if (a == "{skript}") a = skript->nimi();
     }
-    for (const auto& [mask, programm] : {std::pair{ROOMA, ZEMTAR}, {LIHTNE, ZEMTAR_LIHTNE}}) {
+    for (const auto& [mask, programm, nimi] :
+         {std::tuple{ROOMA, ZEMTAR, "zemtar"}, {LIHTNE, ZEMTAR_LIHTNE, "zemtar-lihtne"}}) {
       if ((j.kellele & mask) == 0) continue;
       std::string kirjeldus = programm;
       for (const std::string& a : j.argumendid)
         kirjeldus += " [" + a.substr(0, 40) + "]";
       SCOPED_TRACE(kirjeldus);
-      const protsessi_tulemus t = kaivita(programm, argumendid, j.sisend);
-      vordle(t.valjund, PEALKIRI + j.valjund);
-      EXPECT_EQ(t.vead, "");
+      const protsessi_tulemus t = kaivita(programm, argumendid, j.sisend, j.hairitud);
+      if (j.hairitud != TAIS_KETAS) vordle(t.valjund, PEALKIRI + j.valjund);
+      std::string vead = j.vead;
+      for (std::size_t koht; (koht = vead.find('@')) != std::string::npos;)
+        vead.replace(koht, 1, nimi);
+      EXPECT_EQ(t.vead, vead);
       EXPECT_EQ(t.staatus, j.staatus);
     }
   }

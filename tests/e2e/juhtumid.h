@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "e2e/protsess.h"
+
 enum kellele { ROOMA = 1, LIHTNE = 2, MOLEMAD = 3 };
 
 struct juhtum {
@@ -15,6 +17,8 @@ struct juhtum {
   std::optional<std::string> sisend;    // standard input; none: closed
   std::string valjund;                  // expected after the banner
   int staatus;
+  std::string vead = "";  // expected on standard error; each '@' is the program's name
+  hairimine hairitud = POLE;
 };
 
 inline const std::string PEALKIRI = "Infiksavaldiste kalkulaator\nAutor: Karask\n";
@@ -31,6 +35,6 @@ inline const std::string SUMBOL = "Viga: Lubamatu s\x81mbol real!\n";
 inline const std::string VAARTUSTAMATA = "Viga: Muutuja v\xE4\xE4rtustamata!\n";
 inline const std::string EI_ROOMA = "Viga: Tulemust ei saa rooma numbrina esitada!\n";
 
-// Runs every case with each program it names: standard output byte for byte, standard error
-// empty, and the exit status as the process reports it (the low eight bits).
+// Runs every case with each program it names, in a UTF-8 locale: standard output and standard
+// error byte for byte, and the exit status as the process reports it (the low eight bits).
 void kontrolli(const std::vector<juhtum>& juhtumid);

@@ -28,6 +28,42 @@ const std::string ROOMA_ABI = "\n\nInfiksavaldiste kalkulaator (Rooma numbrite t
 const std::string LIHTNE_ABI = "\n\nInfiksavaldiste kalkulaator\n"s + OODATUD_JUHISED_KESK +
                                "    T\xFChikud sisendis on lubatud.\n\n";
 
+// The usage text that "--help" prints.
+std::string kasutus(const std::string& nimi) {
+  std::string tekst =
+      "\nKasutamine:\n"
+      "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
+      "  @ -f FAIL       arvutab faili read, kordab iga\xFC"
+      "ht enne tulemust\n"
+      "  @ -f -          sama standardsisendist\n"
+      "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
+      "  @ --help        see tekst\n"
+      "  @ --version     programmi versioon\n"
+      "\nKeskkond (ainult terminalis):\n"
+      "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
+      "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
+      "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
+      "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
+      "\nL\xF5petamise olek:\n"
+      "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
+      "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist v\xF5i\n"
+      "  v\xE4ljundit ei saa kirjutada.\n"
+      "\nT\xE4psemalt: man @\n";
+  for (std::size_t koht; (koht = tekst.find('@')) != std::string::npos;)
+    tekst.replace(koht, 1, nimi);
+  return tekst;
+}
+
+// "--help" and "--version" answer after the banner and end; no other option does.
+TEST(Valikud, HelpAndVersion) {
+  kontrolli({
+      {ROOMA, {"--help"}, {}, {}, kasutus("zemtar"), 0},
+      {LIHTNE, {"--help", "-k"}, {}, {}, kasutus("zemtar-lihtne"), 0},
+      {ROOMA, {"--version"}, {}, {}, "zemtar " ZEMTAR_VERSIOON "\n", 0},
+      {LIHTNE, {"--version"}, {}, {}, "zemtar-lihtne " ZEMTAR_VERSIOON "\n", 0},
+  });
+}
+
 TEST(KasuRealt, EvaluatesTheArgument) {
   kontrolli({
       {ROOMA, {"-k", "2+3"}, {}, {}, ":2+3 \n" + AV + "V\n", 5},
@@ -43,7 +79,7 @@ TEST(KasuRealt, EvaluatesTheArgument) {
       {ROOMA, {"-k", "XIV*2"}, {}, {}, ":XIV*2 \n" + AV + "XXVIII\n", 28},
       {LIHTNE, {"-k", "XIV"}, {}, {}, ":XIV \n" + VAARTUSTAMATA, 0},
       {ROOMA, {"-k", "2*-3"}, {}, {}, ":2*-3 \n" + AV + "-VI\n", 250},
-      {MOLEMAD, {"-k"}, {}, {}, PUUDUB, 0},
+      {MOLEMAD, {"-k"}, {}, {}, PUUDUB, 2},
       {MOLEMAD, {"-k", ""}, {}, {}, ": \n" + LOPP, 0},
       {ROOMA, {"-k", "1/0"}, {}, {}, ":1/0 \nViga: Jagamine nulliga!\n", 0},
       {LIHTNE, {"-k", "1/0"}, {}, {}, ":1/0 \nJagamine nulliga!\n", 0},
@@ -124,8 +160,38 @@ TEST(Failist, EchoesAndEvaluatesEveryLine) {
 
 TEST(Failist, ReportsAScriptThatCannotBeRead) {
   kontrolli({
-      {MOLEMAD, {"-f"}, {}, {}, EI_FAILI, 0},
-      {MOLEMAD, {"-f", "/olematu/kaust/skript"}, {}, {}, EI_FAILI, 0},
+      {MOLEMAD, {"-f"}, {}, {}, EI_FAILI, 2},
+      {MOLEMAD, {"-f", "/olematu/kaust/skript"}, {}, {}, EI_FAILI, 2},
+      {MOLEMAD, {"-f", "-"}, {}, {}, EI_FAILI, 2},
+      // Once a line has been read, a failed read is no longer the script's end.
+      {MOLEMAD,
+       {"-f", "-"},
+       {},
+       "x\n",
+       ":x\n" + VAARTUSTAMATA,
+       2,
+       "@: skripti ei saa edasi lugeda: Resource temporarily unavailable\n",
+       LUGEMISVIGA},
+  });
+}
+
+// A script on standard input is read as a file is.
+TEST(Failist, ReadsStandardInputForADash) {
+  kontrolli({
+      {ROOMA, {"-f", "-"}, {}, "a=2\na*3", ":a=2\n" + mv('a') + "II\n:a*3\n" + AV + "VI\n", 6},
+      {LIHTNE, {"-f", "-"}, {}, "2,5", ":2,5\n" + AV + "2.500000\n", 2},
+  });
+}
+
+// Output that cannot be written stops the run in every mode, including what is left to write
+// at the end, and is told on standard error.
+TEST(Valjund, FullDiskEndsTheRunWithTwo) {
+  const std::string TAIS = "@: v\xE4ljundit ei saa kirjutada: No space left on device\n";
+  kontrolli({
+      {MOLEMAD, {"-k", "2+3"}, {}, {}, "", 2, TAIS, TAIS_KETAS},
+      {MOLEMAD, {"-f", "{skript}"}, "1+1\n", {}, "", 2, TAIS, TAIS_KETAS},
+      {MOLEMAD, {}, {}, "1+1\n", "", 2, TAIS, TAIS_KETAS},
+      {MOLEMAD, {"--version"}, {}, {}, "", 2, TAIS, TAIS_KETAS},
   });
 }
 
@@ -137,6 +203,7 @@ TEST(Klaviatuurilt, PromptsUntilValjuOrTheEnd) {
       {MOLEMAD, {"-fx"}, {}, "valju\n", TERVITUS + ":", 1},
       {MOLEMAD, {"-kk", "2+3"}, {}, "valju\n", TERVITUS + ":", 1},
       {MOLEMAD, {"-"}, {}, "valju\n", TERVITUS + ":", 1},
+      {MOLEMAD, {"--helpx"}, {}, "valju\n", TERVITUS + ":", 1},
       {ROOMA, {}, {}, "a=5\na+1\nvalju\n2\n", TERVITUS + ":" + mv('a') + "V\n:" + AV + "VI\n:", 1},
       {LIHTNE,
        {},

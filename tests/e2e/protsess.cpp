@@ -40,9 +40,18 @@ ajutine_fail::~ajutine_fail() {
 }
 
 protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::string>& argumendid,
-                          const std::optional<std::string>& sisend) {
+                          const std::optional<std::string>& sisend, hairimine hairitud) {
   const std::optional<ajutine_fail> sisse =
-      sisend ? std::optional<ajutine_fail>(std::in_place, *sisend) : std::nullopt;
+      sisend && hairitud != LUGEMISVIGA ? std::optional<ajutine_fail>(std::in_place, *sisend)
+                                        : std::nullopt;
+  // A pipe that holds the bytes, stays open and does not wait: once they are read, the next
+  // read fails.
+  int toru[2] = {-1, -1};
+  if (hairitud == LUGEMISVIGA) {
+    if (pipe(toru) != 0 || write(toru[1], sisend->data(), sisend->size()) < 0)
+      throw std::runtime_error("pipe");
+    fcntl(toru[0], F_SETFL, O_NONBLOCK);
+  }
   const ajutine_fail valja(""), vead("");
 
   std::vector<char*> argv;
@@ -58,10 +67,13 @@ protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::st
       const int fd = open(sisse->nimi().c_str(), O_RDONLY);
       dup2(fd, 0);
       close(fd);
+    } else if (hairitud == LUGEMISVIGA) {
+      dup2(toru[0], 0);
     } else {
       close(0);
     }
-    const int fd_valja = open(valja.nimi().c_str(), O_WRONLY | O_TRUNC);
+    const int fd_valja =
+        open(hairitud == TAIS_KETAS ? "/dev/full" : valja.nimi().c_str(), O_WRONLY | O_TRUNC);
     const int fd_vead = open(vead.nimi().c_str(), O_WRONLY | O_TRUNC);
     dup2(fd_valja, 1);
     dup2(fd_vead, 2);
@@ -72,6 +84,9 @@ protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::st
   }
   int olek = 0;
   waitpid(pid, &olek, 0);
+  for (const int fd : toru) {
+    if (fd >= 0) close(fd);
+  }
   const int staatus = WIFEXITED(olek) ? WEXITSTATUS(olek) : 1000 + WTERMSIG(olek);
   return {loe(valja.nimi()), loe(vead.nimi()), staatus};
 }

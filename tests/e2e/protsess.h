@@ -6,6 +6,13 @@
 #include <string>
 #include <vector>
 
+// What goes wrong around the process, if anything.
+enum hairimine {
+  POLE,
+  TAIS_KETAS,   // standard output is /dev/full (and not compared)
+  LUGEMISVIGA,  // standard input fails, instead of ending, after the bytes of sisend
+};
+
 struct protsessi_tulemus {
   std::string valjund;
   std::string vead;
@@ -14,7 +21,7 @@ struct protsessi_tulemus {
 
 // With no sisend, standard input is closed.
 protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::string>& argumendid,
-                          const std::optional<std::string>& sisend);
+                          const std::optional<std::string>& sisend, hairimine hairitud = POLE);
 
 // A file of the given bytes that is removed when the object goes.
 class ajutine_fail {

@@ -158,8 +158,8 @@ TEST(Reavahetused, CrLfAndALoneCr) {
 
 TEST(Skript, IsAFolderOrDevNull) {
   kontrolli({
-      {MOLEMAD, {"-f", "/tmp"}, {}, {}, EI_FAILI, 0},
-      {MOLEMAD, {"-f", "/"}, {}, {}, EI_FAILI, 0},
+      {MOLEMAD, {"-f", "/tmp"}, {}, {}, EI_FAILI, 2},
+      {MOLEMAD, {"-f", "/"}, {}, {}, EI_FAILI, 2},
       {MOLEMAD, {"-f", "/dev/null"}, {}, {}, "", 0},
   });
 }

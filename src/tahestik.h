@@ -1,0 +1,22 @@
+// The character sets the fixed texts can be written in at a terminal, and the one table that
+// knows which bytes of the texts are Estonian letters.
+#pragma once
+
+#include <string_view>
+
+namespace zemtar {
+
+enum class tahestik {
+  SAMA,   // the bytes as stored: whatever reads a pipe or a file gets them unchanged
+  UTF8,   // every a-umlaut, o-tilde, o-umlaut and u-umlaut in two bytes
+  LATIN,  // the single-byte sets that keep them at e4, f5, f6 and fc
+  ASCII,  // a, o, o, u: the C locale and every set not known here
+};
+
+// The set that a locale's codeset name (as nl_langinfo(CODESET) gives it) stands for.
+tahestik tahestik_nimest(std::string_view koodistik);
+
+// What the set writes for a byte of a fixed text: empty when the byte stays as it is.
+std::string_view tahe_kuju(tahestik t, unsigned char bait);
+
+}  // namespace zemtar
