@@ -26,8 +26,7 @@ inline constexpr char SKRIPT_EI_LOE[] = "skripti ei saa edasi lugeda";
 inline constexpr char KASUTUS[] =
     "\nKasutamine:\n"
     "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
-    "  @ -f FAIL       arvutab faili read, kordab iga\xFC"
-    "ht enne tulemust\n"
+    "  @ -f FAIL       arvutab faili read, n\xE4itab iga rida enne tulemust\n"
     "  @ -f -          sama standardsisendist\n"
     "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
     "  @ --help        see tekst\n"

@@ -33,8 +33,7 @@ std::string kasutus(const std::string& nimi) {
   std::string tekst =
       "\nKasutamine:\n"
       "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
-      "  @ -f FAIL       arvutab faili read, kordab iga\xFC"
-      "ht enne tulemust\n"
+      "  @ -f FAIL       arvutab faili read, n\xE4itab iga rida enne tulemust\n"
       "  @ -f -          sama standardsisendist\n"
       "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
       "  @ --help        see tekst\n"
