@@ -44,7 +44,7 @@ for programm in zemtar zemtar-lihtne; do
   kontrolli "$programm-failist" 2 /dev/null "$p" -f "$ajutine/skript"
   kontrolli "$programm-klaviatuurilt" 1 "$ajutine/skript" "$p"
   kontrolli "$programm-kasurealt" 6 /dev/null "$p" -k "$pikk"
-  kontrolli "$programm-kaust" 0 /dev/null "$p" -f /
+  kontrolli "$programm-kaust" 2 /dev/null "$p" -f /
 done
 
 [ "$vigu" -eq 0 ] || {
