@@ -4,11 +4,7 @@
 
 namespace zemtar {
 
-void kirjutaja::tekst(std::string_view t) const {
-  if (tahed == tahestik::SAMA) {
-    baidid(t);
-    return;
-  }
+void kirjutaja::teisenda(std::string_view t) const {
   // Runs of bytes that stay as they are go out whole, each letter in its own form.
   std::size_t algus = 0;
   for (std::size_t i = 0; i < t.size(); ++i) {

@@ -16,11 +16,18 @@ class kirjutaja {
   kirjutaja(std::FILE* voog, tahestik tahed = tahestik::SAMA) : voog(voog), tahed(tahed) {}
 
   // A fixed text, or a line made of one and of ASCII, its letters in the reader's set.
-  void tekst(std::string_view t) const;
+  void tekst(std::string_view t) const {
+    if (tahed == tahestik::SAMA) {
+      baidid(t);
+    } else {
+      teisenda(t);
+    }
+  }
   // "Viga: ", a message that an error token carried, and a newline.
   void viga(const char* teade) const;
   // The user's own bytes, never converted.
   void baidid(std::string_view b) const { std::fwrite(b.data(), 1, b.size(), voog); }
+  void baidid(char b) const { std::fputc(b, voog); }
 
   // Whether every write so far has gone through. The stream keeps the record, so copies of a
   // writer agree, and a failure is seen wherever it is asked next.
@@ -29,6 +36,8 @@ class kirjutaja {
   std::FILE* voog;
 
  private:
+  void teisenda(std::string_view t) const;
+
   tahestik tahed;
 };
 

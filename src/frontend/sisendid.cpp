@@ -23,10 +23,10 @@ struct sulge_fail {
 };
 
 void kaja(std::string_view rida, kirjutaja valja) {
-  valja.baidid(VIIP);
+  valja.baidid(':');
   valja.baidid(rida);
   // A last line without a newline still leaves its result on a line of its own.
-  if (rida.empty() || rida.back() != '\n') valja.baidid("\n");
+  if (rida.empty() || rida.back() != '\n') valja.baidid('\n');
 }
 
 // The last result as an exit status: truncated toward zero, the ends of the 32-bit range
