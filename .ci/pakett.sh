@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What a user installs, checked: the manual pages pass the formatter's lint, `cmake --install`
-# puts every file under a fresh prefix, and the Debian package that cpack makes holds exactly
-# the expected files with sensible metadata, and its programs run from where dpkg-deb unpacks
-# them.
+# puts every file under a fresh prefix, and the Debian package that cpack makes is clean for
+# lintian, holds exactly the expected files with sensible metadata, depends on the C library
+# alone, and its programs are hardened and run from where dpkg-deb unpacks them.
 #
 # .ci/pakett.sh BUILD_DIR     (a configured and built tree)
 set -euo pipefail
@@ -32,7 +32,8 @@ done
 echo "== Debian package: cpack -G DEB"
 (cd "$ehitus" && cpack -G DEB -B "$tmp/pakett") >"$tmp/cpack.log" 2>&1 ||
   viga "cpack failed:"$'\n'"$(cat "$tmp/cpack.log")"
-versioon=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$ehitus/CMakeCache.txt")
+versioon=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$ehitus/CMakeCache.txt")-$(
+  sed -n 's/^set(CPACK_DEBIAN_PACKAGE_RELEASE "\(.*\)")$/\1/p' "$ehitus/CPackConfig.cmake")
 arhitektuur=$(dpkg --print-architecture)
 deb="$tmp/pakett/zemtar_${versioon}_${arhitektuur}.deb"
 [ -f "$deb" ] || viga "no $(basename "$deb") among: $(ls "$tmp/pakett")"
@@ -44,14 +45,20 @@ valja() { dpkg-deb -f "$deb" "$1"; }
 [ "$(valja Section)" = math ] || viga "Section: $(valja Section)"
 [[ $(valja Maintainer) == "zemtar maintainers <"*@*">" ]] || viga "Maintainer: $(valja Maintainer)"
 [ -n "$(valja Description)" ] || viga "no Description"
-# Computed by dpkg-shlibdeps from the binaries; what it names depends on how they are linked.
-[ -n "$(valja Depends)" ] || viga "no Depends: were the shared-library dependencies computed?"
+# Computed by dpkg-shlibdeps from the binaries: the C++ runtime and every other library are
+# linked in, so the C library is all the programs need.
+[[ $(valja Depends) =~ ^libc6\ \(\>=\ [0-9][0-9.]*\)$ ]] || viga "Depends: $(valja Depends)"
+
+echo "== Debian package: lintian"
+lintian --fail-on error,warning "$deb" >"$tmp/lintian" 2>&1 &&
+  ! grep -q '^[EW]: ' "$tmp/lintian" || viga "lintian:"$'\n'"$(cat "$tmp/lintian")"
 
 echo "== Debian package: contents"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | sort >"$tmp/sisu"
 sort >"$tmp/oodatud" <<'EOF'
 -rwxr-xr-x root/root ./usr/bin/zemtar
 -rwxr-xr-x root/root ./usr/bin/zemtar-lihtne
+-rw-r--r-- root/root ./usr/share/doc/zemtar/changelog.Debian.gz
 -rw-r--r-- root/root ./usr/share/doc/zemtar/copyright
 -rw-r--r-- root/root ./usr/share/man/man1/zemtar.1.gz
 -rw-r--r-- root/root ./usr/share/man/man1/zemtar-lihtne.1.gz
@@ -60,7 +67,16 @@ diff -u "$tmp/oodatud" "$tmp/sisu" || viga "the package holds other files than e
 
 juur="$tmp/juur"
 dpkg-deb -x "$deb" "$juur"
-cmp LICENSE "$juur/usr/share/doc/zemtar/copyright"
+dokud="$juur/usr/share/doc/zemtar"
+# The copyright file is LICENSE in Debian's machine-readable form.
+grep -qxF "Copyright: $(sed -n 's/^Copyright (c) //p' LICENSE)" "$dokud/copyright" ||
+  viga "the copyright file lacks LICENSE's copyright line"
+awk 't { sub(/^ /, ""); sub(/^\.$/, ""); print } /^License: / { t = 1 }' "$dokud/copyright" |
+  cmp - <(tail -n +5 LICENSE) || viga "the copyright file's licence is not LICENSE's text"
+# The changelog's newest entry is the package's version.
+zcat "$dokud/changelog.Debian.gz" >"$tmp/changelog"
+[ "$(dpkg-parsechangelog -l "$tmp/changelog" -S Version)" = "$versioon" ] ||
+  viga "changelog.Debian.gz does not start with $versioon"
 for programm in zemtar zemtar-lihtne; do
   leht="$juur/usr/share/man/man1/$programm.1.gz"
   zcat "$leht" | cmp - "man/$programm.1"
@@ -70,6 +86,24 @@ for programm in zemtar zemtar-lihtne; do
   LC_ALL=C.UTF-8 MANWIDTH=80 MANPAGER=cat man -l "$leht" | grep -qx NIMI ||
     viga "man cannot render $leht"
   file -b "$juur/usr/bin/$programm" | grep -q ', stripped' || viga "$programm is not stripped"
+done
+
+echo "== Debian package: the programs are hardened and need the C library alone"
+for programm in zemtar zemtar-lihtne; do
+  readelf -W -h -l -d --dyn-syms "$juur/usr/bin/$programm" >"$tmp/elf"
+  on() { grep -q "$1" "$tmp/elf" || viga "$programm: $2"; }
+  on '(FLAGS) *BIND_NOW' "not linked with BIND_NOW"
+  on '(FLAGS_1) *Flags:.* NOW' "not linked with BIND_NOW"
+  on 'Type: *DYN' "not a position-independent executable"
+  on '(FLAGS_1) *Flags:.* PIE' "not a position-independent executable"
+  on GNU_RELRO "no read-only relocations (RELRO)"
+  on ' __stack_chk_fail@' "no stack protector"
+  on ' __[a-z]*_chk@' "calls no fortified functions"
+  # The C library, and its dynamic loader, which is the programs' interpreter: the linked-in
+  # C++ runtime takes __tls_get_addr and _dl_find_object from it.
+  laadija=$(sed -n 's/.*program interpreter: \(.*\)\]$/\1/p' "$tmp/elf")
+  vajab=$(sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p' "$tmp/elf" | grep -vxF "${laadija##*/}" || true)
+  [ "$vajab" = libc.so.6 ] || viga "$programm needs" $vajab
 done
 
 echo "== Debian package: the unpacked programs run"

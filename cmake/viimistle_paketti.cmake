@@ -1,0 +1,40 @@
+# Run by CPack on the staged files before it packs them, for what Debian expects of a package
+# and a plain install does not do: programs stripped as dh_strip strips them, manual pages and
+# the Debian changelog compressed with gzip -9n (no name or time stamp inside, so the bytes are
+# reproducible).
+set(juur "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
+
+function(kaivita)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE tulemus)
+  if(NOT tulemus EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed: ${tulemus}")
+  endif()
+endfunction()
+
+# Symbols, and the compilers' version strings (.comment, .note), as dh_strip strips them.
+file(GLOB programmid "${juur}/*/bin/*")
+if(NOT programmid)
+  message(FATAL_ERROR "no programs under ${juur}")
+endif()
+foreach(programm IN LISTS programmid)
+  kaivita(${CPACK_ZEMTAR_STRIP} --remove-section=.comment --remove-section=.note ${programm})
+endforeach()
+
+# The changelog of this package, beside the copyright file; its newest entry is this version.
+file(GLOB_RECURSE autorioigus "${juur}/*/share/doc/*/copyright")
+list(LENGTH autorioigus n)
+if(NOT n EQUAL 1)
+  message(FATAL_ERROR "not one copyright file under ${juur}: ${autorioigus}")
+endif()
+get_filename_component(dokud "${autorioigus}" DIRECTORY)
+set(versioon "${CPACK_PACKAGE_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.Debian.in "${dokud}/changelog.Debian" @ONLY)
+
+file(GLOB_RECURSE lehed "${juur}/*.[1-9]")
+list(FILTER lehed INCLUDE REGEX "/man/man[1-9]/[^/]+\\.[1-9]$")
+if(NOT lehed)
+  message(FATAL_ERROR "no manual pages under ${juur}")
+endif()
+foreach(fail IN LISTS lehed ITEMS "${dokud}/changelog.Debian")
+  kaivita(gzip -9nf "${fail}")
+endforeach()
