@@ -11,6 +11,9 @@
 
 namespace zemtar {
 
+// The program's name: "zemtar" or "zemtar-lihtne".
+extern const char PROGRAMM[];
+
 // The message for a zero divisor.
 extern const char JAGAMINE_NULLIGA[];
 

@@ -9,6 +9,7 @@
 
 namespace zemtar {
 
+const char PROGRAMM[] = "zemtar-lihtne";
 const char JAGAMINE_NULLIGA[] = "Jagamine nulliga!\n";
 
 namespace {

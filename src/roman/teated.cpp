@@ -8,6 +8,7 @@
 
 namespace zemtar {
 
+const char PROGRAMM[] = "zemtar";
 const char JAGAMINE_NULLIGA[] = "Viga: Jagamine nulliga!\n";
 
 namespace {
