@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "eval/infiksavaldis.h"
+#include "frontend/klaviatuur.h"
 #include "frontend/rida.h"
 #include "frontend/ridade_lugeja.h"
 #include "teated.h"
@@ -71,12 +72,9 @@ int failist(const char* nimi, std::FILE* valja) {
 int klaviatuurilt(std::FILE* sisse, std::FILE* valja) {
   infiksavaldis avaldis(valja);
   std::fputs(TERVITUS, valja);
-  ridade_lugeja lugeja(sisse);
+  klaviatuur lugeja(sisse, valja);
   std::string_view rida;
   for (;;) {
-    std::fputs(VIIP, valja);
-    // The prompt must show before the read waits.
-    std::fflush(valja);
     // The end of input ends the run as "valju" would.
     if (!lugeja.loe(rida)) break;
     if (tootle_rida(avaldis, rida, true, valja) == LOPETA) break;
