@@ -45,8 +45,12 @@ ajalugu::ajalugu() : kirjed_(history_init()), fail(failinimi()) {
   HistEvent syndmus;
   history(kirjed_, &syndmus, H_SETSIZE, MAHT);
   history(kirjed_, &syndmus, H_SETUNIQUE, 1);
-  // A file that is missing or cannot be read leaves the history empty.
-  if (!fail.empty()) history(kirjed_, &syndmus, H_LOAD, fail.c_str());
+  // A file that is missing or empty starts the history empty. One that cannot be read as a
+  // history (another format, no permission) is left as it is: nothing is written over it.
+  struct stat olemas;
+  if (!fail.empty() && history(kirjed_, &syndmus, H_LOAD, fail.c_str()) < 0 &&
+      stat(fail.c_str(), &olemas) == 0 && olemas.st_size > 0)
+    fail.clear();
 }
 
 ajalugu::~ajalugu() {

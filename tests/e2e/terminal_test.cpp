@@ -63,6 +63,14 @@ TEST(Terminalis, EditsAndKeepsHistory) {
        {YLES + YLES + "\r", CTRL_D},
        ":999\n" + AV + "CMXCIX\n:^D\n",
        AJALUGU + arvud(2, 1000) + "999\n"},
+      // A file that is not a history is not written over.
+      {ZEMTAR,
+       {"ZEMTAR_AJALUGU={kodu}/kiri"},
+       "kiri",
+       "Kallis Mari!\n",
+       {YLES + "1\r", CTRL_D},
+       ":1\n" + AV + "I\n:^D\n",
+       "Kallis Mari!\n"},
       // ZEMTAR_AJALUGU set but empty: no file is read or written.
       {ZEMTAR,
        {"ZEMTAR_AJALUGU="},
