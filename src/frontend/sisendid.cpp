@@ -9,6 +9,7 @@
 
 #include "ehitus.h"
 #include "eval/infiksavaldis.h"
+#include "frontend/klaviatuur.h"
 #include "frontend/rida.h"
 #include "frontend/ridade_lugeja.h"
 #include "frontend/terminal.h"
@@ -88,12 +89,9 @@ int failist(const char* nimi, kirjutaja valja) {
 int klaviatuurilt(std::FILE* sisse, kirjutaja valja) {
   infiksavaldis avaldis(valja);
   valja.tekst(TERVITUS);
-  ridade_lugeja lugeja(sisse);
+  klaviatuur lugeja(sisse, valja.voog);
   std::string_view rida;
   for (;;) {
-    valja.tekst(VIIP);
-    // The prompt must show before the read waits.
-    std::fflush(valja.voog);
     // The end of input ends the run as "valju" would; output that fails ends it too.
     if (!valja.korras() || !lugeja.loe(rida)) break;
     if (tootle_rida(avaldis, rida, true, valja) == LOPETA) break;

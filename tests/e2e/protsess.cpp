@@ -9,8 +9,6 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace {
-
 std::string loe(const std::string& nimi) {
   std::ifstream sisse(nimi, std::ios::binary);
   // Whole, not a character at a time: some outputs are tens of megabytes.
@@ -18,8 +16,6 @@ std::string loe(const std::string& nimi) {
   tekst << sisse.rdbuf();
   return tekst.str();
 }
-
-}  // namespace
 
 ajutine_fail::ajutine_fail(const std::string& sisu) {
   const char* kaust = std::getenv("TMPDIR");

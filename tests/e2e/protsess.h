@@ -23,6 +23,9 @@ struct protsessi_tulemus {
 protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::string>& argumendid,
                           const std::optional<std::string>& sisend, hairimine hairitud = POLE);
 
+// A file's bytes; none when it cannot be read.
+std::string loe(const std::string& nimi);
+
 // A file of the given bytes that is removed when the object goes.
 class ajutine_fail {
  public:
@@ -35,3 +38,9 @@ class ajutine_fail {
  private:
   std::string nimi_;
 };
+
+// Runs a program on a pseudo-terminal of 200 columns, with only the environment given,
+// typing each of klahvid once the program waits for it. The screen a terminal would show
+// (valjund) and the exit status.
+protsessi_tulemus terminalis(const std::string& programm, const std::vector<std::string>& keskkond,
+                             const std::vector<std::string>& klahvid);

@@ -26,7 +26,7 @@ man --warnings=w -l "$leht" >"$tmp/leht.txt" 2>"$tmp/hoiatused"
 
 # Section headings are the only lines that start at the margin, besides the header and footer.
 oodatud=$'NIMI\nKOKKUVÕTE\nKIRJELDUS\nTÖÖVIISID\nSÜNTAKS\nOMISTAMINE\nTULEMUSED\nTEATED'
-oodatud+=$'\nKODEERING\nVÄLJUMISKOOD\nNÄITED\nVAATA KA'
+oodatud+=$'\nKODEERING\nVÄLJUMISKOOD\nKESKKOND\nFAILID\nNÄITED\nVAATA KA'
 pealkirjad=$(grep -v '^$' "$tmp/leht.txt" | sed '1d;$d' | grep -v '^ ')
 [ "$pealkirjad" = "$oodatud" ] || viga "peatükid on"$'\n'"$pealkirjad"
 
