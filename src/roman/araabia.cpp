@@ -1,5 +1,6 @@
 #include "roman/araabia.h"
 
+#include <array>
 #include <limits>
 
 namespace zemtar {
@@ -75,48 +76,72 @@ constexpr siire SIIRDED[] = {
     {'m', 'M', 0, T::POLE, M::POLE, 1000, 'm'},
 };
 
-const siire* leia(char olek, char taht) {
-  for (const siire& s : SIIRDED) {
-    if (s.olek == olek && s.taht == taht) return &s;
+// The column of each Roman letter in the table below, either case; -1 for every other byte.
+constexpr char TAHED[] = "OIVXLCDM";
+constexpr auto VEERUD = [] {
+  std::array<std::int8_t, 256> veerud{};
+  for (std::int8_t& v : veerud)
+    v = -1;
+  for (std::int8_t k = 0; TAHED[k] != 0; ++k) {
+    veerud[static_cast<unsigned char>(TAHED[k])] = k;
+    veerud[static_cast<unsigned char>(TAHED[k] - 'A' + 'a')] = k;
   }
-  return nullptr;
+  return veerud;
+}();
+
+// A transition as the reading loop takes it, its test and change of a counter as data, so
+// that no branch depends on which transition a letter takes. The counters only ever hold 0 to
+// 3 (a repetition stops at 3), so a condition is the set of counter values it lets through.
+struct samm {
+  std::uint8_t loendur;  // 0 mitu_i, 1 mitu_x, 2 mitu_c, 3 none (a counter nothing reads)
+  std::uint8_t lubatud;  // bit n set: the counter may be n
+  std::uint8_t jatab;    // the counter becomes counter * jatab + lisab: kept, raised or set
+  std::uint8_t lisab;
+  char jargmine;  // the state it enters; 0 where the list has no transition
+  std::int32_t lisa;
+};
+
+constexpr samm sammuks(const siire& s) {
+  samm t{};
+  t.loendur = s.loendur == 'i' ? 0 : s.loendur == 'x' ? 1 : s.loendur == 'c' ? 2 : 3;
+  t.lubatud = s.kui == T::NULL_    ? 0b0001
+              : s.kui == T::UKS    ? 0b0010
+              : s.kui == T::KORDUS ? 0b0111
+                                   : 0b1111;
+  t.jatab = s.mida == M::SEA_UKS ? 0 : 1;
+  t.lisab = s.mida == M::POLE ? 0 : 1;
+  t.jargmine = s.jargmine;
+  t.lisa = s.lisa;
+  return t;
 }
 
-bool lubab(tingimus kui, std::int32_t loendur) {
-  switch (kui) {
-    case T::POLE:
-      return true;
-    case T::NULL_:
-      return loendur == 0;
-    case T::UKS:
-      return loendur == 1;
-    case T::KORDUS:
-      return loendur + 1 <= 3;
+// The transitions as a table by state (its letter less 'a') and letter, filled from the list
+// while compiling, so that a letter costs one look-up wherever its row stands in the list.
+constexpr auto TABEL = [] {
+  std::array<std::array<samm, sizeof TAHED - 1>, 26> tabel{};
+  for (const siire& s : SIIRDED) {
+    tabel[s.olek - 'a'][VEERUD[static_cast<unsigned char>(s.taht)]] = sammuks(s);
   }
-  return false;
-}
+  return tabel;
+}();
 
 }  // namespace
 
 araabia::araabia(std::string_view t) : tekst(t), pikkus(t.size()) {}
 
 std::int32_t araabia::teisenda() {
-  if (pikkus == 0) return 0;
+  std::int32_t ilma = 0;  // the counter of the transitions that have none, never changed
+  std::int32_t* const loendurid[] = {&mitu_i, &mitu_x, &mitu_c, &ilma};
   for (std::size_t k = 0; k < pikkus; ++k) {
-    char taht = tekst[k];
-    if (taht >= 'a' && taht <= 'z') taht = static_cast<char>(taht - 'a' + 'A');
-    const siire* s = leia(olek, taht);
-    if (s == nullptr) return -1;
-    std::int32_t* loendur = s->loendur == 'i'   ? &mitu_i
-                            : s->loendur == 'x' ? &mitu_x
-                            : s->loendur == 'c' ? &mitu_c
-                                                : nullptr;
-    if (loendur != nullptr && !lubab(s->kui, *loendur)) return -1;
-    if (summa > std::numeric_limits<std::int32_t>::max() - s->lisa) return -1;
-    if (loendur != nullptr && s->mida == M::SEA_UKS) *loendur = 1;
-    if (loendur != nullptr && s->mida == M::LISA_UKS) ++*loendur;
-    summa += s->lisa;
-    olek = s->jargmine;
+    const std::int8_t veerg = VEERUD[static_cast<unsigned char>(tekst[k])];
+    if (veerg < 0) return -1;
+    const samm& s = TABEL[olek - 'a'][veerg];
+    std::int32_t& loendur = *loendurid[s.loendur];
+    if (s.jargmine == 0 || (s.lubatud >> loendur & 1) == 0) return -1;
+    if (summa > std::numeric_limits<std::int32_t>::max() - s.lisa) return -1;
+    loendur = loendur * s.jatab + s.lisab;
+    summa += s.lisa;
+    olek = s.jargmine;
   }
   return summa;
 }
