@@ -1,5 +1,6 @@
 #include "lexer/leksator.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -72,15 +73,26 @@ lekseem leksator::loe_taht() {
 
 // Digits with at most one point or comma. The value is built digit by digit in double
 // precision and kept as a float after each digit, then scaled by the number of decimals.
-// A second separator spoils the number, but the whole run is still consumed.
+// Below 2^24 every such step is exact, so there the digits gather in a whole number, which
+// costs far less per digit than the conversions; only a longer run of digits takes the float
+// steps. A second separator spoils the number, but the whole run is still consumed.
 lekseem leksator::loe_arv() {
+  constexpr std::uint32_t TAPNE = (1u << 24) / 10;  // n * 10 + 9 stays below 2^24
   lekseem t = lekseem::arv(0);
+  std::uint32_t taisarv = 0;
+  bool ujukomaga = false;  // the digits went past what the whole number holds exactly
   bool eraldaja = false;
   std::size_t komakohti = 0;
   for (; asukoht < rida.size(); ++asukoht) {
     const char c = rida[asukoht];
     if (c >= '0' && c <= '9') {
-      t.vaartus = static_cast<float>(static_cast<double>(t.vaartus) * 10 + (c - '0'));
+      if (taisarv < TAPNE) {
+        taisarv = taisarv * 10 + static_cast<std::uint32_t>(c - '0');
+      } else {
+        if (!ujukomaga) t.vaartus = static_cast<float>(taisarv);
+        ujukomaga = true;
+        t.vaartus = static_cast<float>(static_cast<double>(t.vaartus) * 10 + (c - '0'));
+      }
       if (eraldaja) ++komakohti;
     } else if (c == '.' || c == ',') {
       if (eraldaja) t = lekseem::viga(LUBAMATU_KOMA);
@@ -89,9 +101,9 @@ lekseem leksator::loe_arv() {
       break;
     }
   }
-  if (t.liik == ARV && komakohti > 0) {
-    t.vaartus = static_cast<float>(t.vaartus / kumne_aste(komakohti));
-  }
+  if (t.liik != ARV) return t;
+  if (!ujukomaga) t.vaartus = static_cast<float>(taisarv);
+  if (komakohti > 0) t.vaartus = static_cast<float>(t.vaartus / kumne_aste(komakohti));
   return t;
 }
 
