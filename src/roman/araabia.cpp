@@ -91,14 +91,15 @@ constexpr auto VEERUD = [] {
 
 // A transition as the reading loop takes it, its test and change of a counter as data, so
 // that no branch depends on which transition a letter takes. The counters only ever hold 0 to
-// 3 (a repetition stops at 3), so a condition is the set of counter values it lets through.
+// 3 (a repetition stops at 3), so a condition is the set of counter values it lets through,
+// and a pair of state and letter without a transition lets none through.
 struct samm {
   std::uint8_t loendur;  // 0 mitu_i, 1 mitu_x, 2 mitu_c, 3 none (a counter nothing reads)
   std::uint8_t lubatud;  // bit n set: the counter may be n
   std::uint8_t jatab;    // the counter becomes counter * jatab + lisab: kept, raised or set
   std::uint8_t lisab;
-  char jargmine;  // the state it enters; 0 where the list has no transition
-  std::int32_t lisa;
+  char jargmine;  // the state it enters
+  std::int16_t lisa;
 };
 
 constexpr samm sammuks(const siire& s) {
@@ -111,7 +112,7 @@ constexpr samm sammuks(const siire& s) {
   t.jatab = s.mida == M::SEA_UKS ? 0 : 1;
   t.lisab = s.mida == M::POLE ? 0 : 1;
   t.jargmine = s.jargmine;
-  t.lisa = s.lisa;
+  t.lisa = static_cast<std::int16_t>(s.lisa);
   return t;
 }
 
@@ -130,19 +131,27 @@ constexpr auto TABEL = [] {
 araabia::araabia(std::string_view t) : tekst(t), pikkus(t.size()) {}
 
 std::int32_t araabia::teisenda() {
-  std::int32_t ilma = 0;  // the counter of the transitions that have none, never changed
-  std::int32_t* const loendurid[] = {&mitu_i, &mitu_x, &mitu_c, &ilma};
+  // The machine runs in locals and is stored back at the end. No text that fits in memory
+  // overflows a 64-bit sum, so one test at the end finds a value beyond 32 bits.
+  std::int32_t mitu[] = {mitu_i, mitu_x, mitu_c, 0};
+  std::int64_t kokku = summa;
+  char seis = olek;
   for (std::size_t k = 0; k < pikkus; ++k) {
     const std::int8_t veerg = VEERUD[static_cast<unsigned char>(tekst[k])];
     if (veerg < 0) return -1;
-    const samm& s = TABEL[olek - 'a'][veerg];
-    std::int32_t& loendur = *loendurid[s.loendur];
-    if (s.jargmine == 0 || (s.lubatud >> loendur & 1) == 0) return -1;
-    if (summa > std::numeric_limits<std::int32_t>::max() - s.lisa) return -1;
+    const samm& s = TABEL[seis - 'a'][veerg];
+    std::int32_t& loendur = mitu[s.loendur];
+    if ((s.lubatud >> loendur & 1) == 0) return -1;
     loendur = loendur * s.jatab + s.lisab;
-    summa += s.lisa;
-    olek = s.jargmine;
+    kokku += s.lisa;
+    seis = s.jargmine;
   }
+  if (kokku > std::numeric_limits<std::int32_t>::max()) return -1;
+  mitu_i = mitu[0];
+  mitu_x = mitu[1];
+  mitu_c = mitu[2];
+  olek = seis;
+  summa = static_cast<std::int32_t>(kokku);
   return summa;
 }
 
