@@ -76,54 +76,87 @@ constexpr siire SIIRDED[] = {
     {'m', 'M', 0, T::POLE, M::POLE, 1000, 'm'},
 };
 
-// The column of each Roman letter in the table below, either case; -1 for every other byte.
+// The column of each Roman letter in the machine's table, either case; every other byte has
+// the last column, which no transition takes.
 constexpr char TAHED[] = "OIVXLCDM";
+constexpr std::uint8_t MUU = sizeof TAHED - 1;
 constexpr auto VEERUD = [] {
-  std::array<std::int8_t, 256> veerud{};
-  for (std::int8_t& v : veerud)
-    v = -1;
-  for (std::int8_t k = 0; TAHED[k] != 0; ++k) {
+  std::array<std::uint8_t, 256> veerud{};
+  for (std::uint8_t& v : veerud)
+    v = MUU;
+  for (std::uint8_t k = 0; k < MUU; ++k) {
     veerud[static_cast<unsigned char>(TAHED[k])] = k;
     veerud[static_cast<unsigned char>(TAHED[k] - 'A' + 'a')] = k;
   }
   return veerud;
 }();
 
-// A transition as the reading loop takes it, its test and change of a counter as data, so
-// that no branch depends on which transition a letter takes. The counters only ever hold 0 to
-// 3 (a repetition stops at 3), so a condition is the set of counter values it lets through,
-// and a pair of state and letter without a transition lets none through.
-struct samm {
-  std::uint8_t loendur;  // 0 mitu_i, 1 mitu_x, 2 mitu_c, 3 none (a counter nothing reads)
-  std::uint8_t lubatud;  // bit n set: the counter may be n
-  std::uint8_t jatab;    // the counter becomes counter * jatab + lisab: kept, raised or set
-  std::uint8_t lisab;
-  char jargmine;  // the state it enters
+constexpr bool lubab(tingimus kui, int loendur) {
+  switch (kui) {
+    case T::POLE:
+      return true;
+    case T::NULL_:
+      return loendur == 0;
+    case T::UKS:
+      return loendur == 1;
+    case T::KORDUS:
+      return loendur + 1 <= 3;
+  }
+  return false;
+}
+
+constexpr int muuda(muutus mida, int loendur) {
+  switch (mida) {
+    case M::POLE:
+      return loendur;
+    case M::SEA_UKS:
+      return 1;
+    case M::LISA_UKS:
+      return loendur + 1;
+  }
+  return loendur;
+}
+
+// The counters only ever hold 0 to 3: a repetition stops at 3 and every other change sets 1.
+// So the state and the three counters together take 8 * 4 * 4 * 4 values, a whole state
+// numbered as below, and the machine is one table by whole state and letter, filled from the
+// list while compiling: a letter costs one look-up, whichever transition it takes.
+constexpr char OLEKUD[] = "sivxlcdm";
+constexpr int SEISUNDEID = (sizeof OLEKUD - 1) * 4 * 4 * 4;
+
+constexpr int seisund(char olek, int mitu_i, int mitu_x, int mitu_c) {
+  int k = 0;
+  while (OLEKUD[k] != olek)
+    ++k;
+  return ((k * 4 + mitu_i) * 4 + mitu_x) * 4 + mitu_c;
+}
+
+struct kaik {
+  std::int16_t jargmine;  // the whole state it enters; -1 for none: the text is rejected
   std::int16_t lisa;
 };
 
-constexpr samm sammuks(const siire& s) {
-  samm t{};
-  t.loendur = s.loendur == 'i' ? 0 : s.loendur == 'x' ? 1 : s.loendur == 'c' ? 2 : 3;
-  t.lubatud = s.kui == T::NULL_    ? 0b0001
-              : s.kui == T::UKS    ? 0b0010
-              : s.kui == T::KORDUS ? 0b0111
-                                   : 0b1111;
-  t.jatab = s.mida == M::SEA_UKS ? 0 : 1;
-  t.lisab = s.mida == M::POLE ? 0 : 1;
-  t.jargmine = s.jargmine;
-  t.lisa = static_cast<std::int16_t>(s.lisa);
-  return t;
-}
-
-// The transitions as a table by state (its letter less 'a') and letter, filled from the list
-// while compiling, so that a letter costs one look-up wherever its row stands in the list.
-constexpr auto TABEL = [] {
-  std::array<std::array<samm, sizeof TAHED - 1>, 26> tabel{};
-  for (const siire& s : SIIRDED) {
-    tabel[s.olek - 'a'][VEERUD[static_cast<unsigned char>(s.taht)]] = sammuks(s);
+constexpr auto MASIN = [] {
+  std::array<std::array<kaik, MUU + 1>, SEISUNDEID> masin{};
+  for (auto& rida : masin) {
+    for (kaik& k : rida)
+      k = {-1, 0};
   }
-  return tabel;
+  for (int nr = 0; nr < SEISUNDEID; ++nr) {
+    for (const siire& s : SIIRDED) {
+      int mitu[] = {nr / 16 % 4, nr / 4 % 4, nr % 4};
+      if (s.olek != OLEKUD[nr / 64]) continue;
+      const int loendur = s.loendur == 'i' ? 0 : s.loendur == 'x' ? 1 : s.loendur == 'c' ? 2 : -1;
+      if (loendur >= 0) {
+        if (!lubab(s.kui, mitu[loendur])) continue;
+        mitu[loendur] = muuda(s.mida, mitu[loendur]);
+      }
+      masin[nr][VEERUD[static_cast<unsigned char>(s.taht)]] = {
+          static_cast<std::int16_t>(seisund(s.jargmine, mitu[0], mitu[1], mitu[2])),
+          static_cast<std::int16_t>(s.lisa)};
+    }
+  }
+  return masin;
 }();
 
 }  // namespace
@@ -131,26 +164,21 @@ constexpr auto TABEL = [] {
 araabia::araabia(std::string_view t) : tekst(t), pikkus(t.size()) {}
 
 std::int32_t araabia::teisenda() {
-  // The machine runs in locals and is stored back at the end. No text that fits in memory
-  // overflows a 64-bit sum, so one test at the end finds a value beyond 32 bits.
-  std::int32_t mitu[] = {mitu_i, mitu_x, mitu_c, 0};
+  // No text that fits in memory overflows a 64-bit sum, so one test at the end finds a value
+  // beyond 32 bits.
+  int seis = seisund(olek, mitu_i, mitu_x, mitu_c);
   std::int64_t kokku = summa;
-  char seis = olek;
   for (std::size_t k = 0; k < pikkus; ++k) {
-    const std::int8_t veerg = VEERUD[static_cast<unsigned char>(tekst[k])];
-    if (veerg < 0) return -1;
-    const samm& s = TABEL[seis - 'a'][veerg];
-    std::int32_t& loendur = mitu[s.loendur];
-    if ((s.lubatud >> loendur & 1) == 0) return -1;
-    loendur = loendur * s.jatab + s.lisab;
+    const kaik& s = MASIN[seis][VEERUD[static_cast<unsigned char>(tekst[k])]];
+    if (s.jargmine < 0) return -1;
     kokku += s.lisa;
     seis = s.jargmine;
   }
   if (kokku > std::numeric_limits<std::int32_t>::max()) return -1;
-  mitu_i = mitu[0];
-  mitu_x = mitu[1];
-  mitu_c = mitu[2];
-  olek = seis;
+  olek = OLEKUD[seis / 64];
+  mitu_i = seis / 16 % 4;
+  mitu_x = seis / 4 % 4;
+  mitu_c = seis % 4;
   summa = static_cast<std::int32_t>(kokku);
   return summa;
 }
