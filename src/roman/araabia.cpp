@@ -91,6 +91,7 @@ constexpr auto VEERUD = [] {
   return veerud;
 }();
 
+// Whether a transition's condition lets a counter through, and the counter after it.
 constexpr bool lubab(tingimus kui, int loendur) {
   switch (kui) {
     case T::POLE:
@@ -104,7 +105,6 @@ constexpr bool lubab(tingimus kui, int loendur) {
   }
   return false;
 }
-
 constexpr int muuda(muutus mida, int loendur) {
   switch (mida) {
     case M::POLE:
@@ -118,17 +118,27 @@ constexpr int muuda(muutus mida, int loendur) {
 }
 
 // The counters only ever hold 0 to 3: a repetition stops at 3 and every other change sets 1.
-// So the state and the three counters together take 8 * 4 * 4 * 4 values, a whole state
+// So the state and the three counters together take 8 * 4 * 4 * 4 values, one whole state
 // numbered as below, and the machine is one table by whole state and letter, filled from the
 // list while compiling: a letter costs one look-up, whichever transition it takes.
 constexpr char OLEKUD[] = "sivxlcdm";
-constexpr int SEISUNDEID = (sizeof OLEKUD - 1) * 4 * 4 * 4;
+constexpr int VAARTUSI = 4;  // of a counter
+constexpr int SEISUNDEID = (sizeof OLEKUD - 1) * VAARTUSI * VAARTUSI * VAARTUSI;
 
-constexpr int seisund(char olek, int mitu_i, int mitu_x, int mitu_c) {
+struct seisund {
+  char olek;
+  int mitu[3];  // i, x, c
+};
+
+constexpr int numbriks(char olek, int mitu_i, int mitu_x, int mitu_c) {
   int k = 0;
   while (OLEKUD[k] != olek)
     ++k;
-  return ((k * 4 + mitu_i) * 4 + mitu_x) * 4 + mitu_c;
+  return ((k * VAARTUSI + mitu_i) * VAARTUSI + mitu_x) * VAARTUSI + mitu_c;
+}
+constexpr seisund seisundiks(int nr) {
+  return {OLEKUD[nr / (VAARTUSI * VAARTUSI * VAARTUSI)],
+          {nr / (VAARTUSI * VAARTUSI) % VAARTUSI, nr / VAARTUSI % VAARTUSI, nr % VAARTUSI}};
 }
 
 struct kaik {
@@ -144,15 +154,15 @@ constexpr auto MASIN = [] {
   }
   for (int nr = 0; nr < SEISUNDEID; ++nr) {
     for (const siire& s : SIIRDED) {
-      int mitu[] = {nr / 16 % 4, nr / 4 % 4, nr % 4};
-      if (s.olek != OLEKUD[nr / 64]) continue;
+      seisund t = seisundiks(nr);
+      if (s.olek != t.olek) continue;
       const int loendur = s.loendur == 'i' ? 0 : s.loendur == 'x' ? 1 : s.loendur == 'c' ? 2 : -1;
       if (loendur >= 0) {
-        if (!lubab(s.kui, mitu[loendur])) continue;
-        mitu[loendur] = muuda(s.mida, mitu[loendur]);
+        if (!lubab(s.kui, t.mitu[loendur])) continue;
+        t.mitu[loendur] = muuda(s.mida, t.mitu[loendur]);
       }
       masin[nr][VEERUD[static_cast<unsigned char>(s.taht)]] = {
-          static_cast<std::int16_t>(seisund(s.jargmine, mitu[0], mitu[1], mitu[2])),
+          static_cast<std::int16_t>(numbriks(s.jargmine, t.mitu[0], t.mitu[1], t.mitu[2])),
           static_cast<std::int16_t>(s.lisa)};
     }
   }
@@ -166,19 +176,20 @@ araabia::araabia(std::string_view t) : tekst(t), pikkus(t.size()) {}
 std::int32_t araabia::teisenda() {
   // No text that fits in memory overflows a 64-bit sum, so one test at the end finds a value
   // beyond 32 bits.
-  int seis = seisund(olek, mitu_i, mitu_x, mitu_c);
+  int nr = numbriks(olek, mitu_i, mitu_x, mitu_c);
   std::int64_t kokku = summa;
   for (std::size_t k = 0; k < pikkus; ++k) {
-    const kaik& s = MASIN[seis][VEERUD[static_cast<unsigned char>(tekst[k])]];
+    const kaik& s = MASIN[nr][VEERUD[static_cast<unsigned char>(tekst[k])]];
     if (s.jargmine < 0) return -1;
     kokku += s.lisa;
-    seis = s.jargmine;
+    nr = s.jargmine;
   }
   if (kokku > std::numeric_limits<std::int32_t>::max()) return -1;
-  olek = OLEKUD[seis / 64];
-  mitu_i = seis / 16 % 4;
-  mitu_x = seis / 4 % 4;
-  mitu_c = seis % 4;
+  const seisund lopus = seisundiks(nr);
+  olek = lopus.olek;
+  mitu_i = lopus.mitu[0];
+  mitu_x = lopus.mitu[1];
+  mitu_c = lopus.mitu[2];
   summa = static_cast<std::int32_t>(kokku);
   return summa;
 }
