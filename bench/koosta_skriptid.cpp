@@ -1,11 +1,15 @@
-// Writes one seeded script of typical lines three times over, with the same arithmetic in
-// each: for zemtar-lihtne, for zemtar (some whole numbers as Roman numerals) and for bc.
+// Writes one seeded script of lines three times over, with the same arithmetic in
+// each: for zemtar-lihtne, for zemtar (whole numbers as Roman numerals) and for bc.
 //
-//   koosta-skriptid SEEME RIDU EESLIIDE
+//   koosta-skriptid SEEME RIDU EESLIIDE [rooma]
 //
 // makes EESLIIDE.lihtne, EESLIIDE.rooma and EESLIIDE.bc. The same seed gives the same files
 // on every machine: the generator is the standard's mt19937_64 and every choice made from it
 // is defined here, not left to a library's distributions.
+//
+// Without "rooma", half the numbers are whole and a third of those are Roman numerals in
+// zemtar's script. With it, the lines are as a user of Roman numerals writes them: three
+// numbers in four whole, and every whole number a numeral in zemtar's script (O for zero).
 //
 // A line assigns an expression of numbers to a variable, or is an expression over numbers and
 // the variables assigned before it: whole and decimal numbers (with a point or a comma),
@@ -41,7 +45,7 @@ struct rida {
 
 class koostaja {
  public:
-  explicit koostaja(std::uint64_t seeme) : juhus(seeme) {}
+  koostaja(std::uint64_t seeme, bool roomlane) : juhus(seeme), roomlane(roomlane) {}
 
   // The next line, without its newline.
   const rida& jargmine() {
@@ -136,15 +140,16 @@ class koostaja {
     return 0;
   }
 
-  // Half of them whole numbers, one in three of these a Roman numeral for zemtar; the other
-  // half with one to three decimals after a point or a comma. Mostly below 100.
+  // Whole numbers (half of them, or three in four for a user of numerals), written as Roman
+  // numerals in zemtar's script one time in three (or always); the rest with one to three
+  // decimals after a point or a comma. Mostly below 100.
   double arv(bool nullita) {
     const std::uint64_t taisosa = vali(vali(4) == 0 ? 1000 : 100);
-    if (vali(2) == 0) {
+    if (roomlane ? vali(4) != 0 : vali(2) == 0) {
       const std::uint64_t n = nullita && taisosa == 0 ? 1 : taisosa;
       const std::string kumnend = std::to_string(n);
       r.lihtne += kumnend;
-      r.rooma += n > 0 && vali(3) == 0 ? rooma_numbrina(n) : kumnend;
+      r.rooma += roomlane || (n > 0 && vali(3) == 0) ? rooma_numbrina(n) : kumnend;
       r.bc += kumnend;
       return static_cast<double>(n);
     }
@@ -162,6 +167,7 @@ class koostaja {
   }
 
   static std::string rooma_numbrina(std::uint64_t n) {
+    if (n == 0) return "O";
     static constexpr struct {
       std::uint64_t vaartus;
       const char* tahed;
@@ -177,6 +183,7 @@ class koostaja {
   }
 
   std::mt19937_64 juhus;
+  bool roomlane;
   rida r;
   int omistatav = -1;          // the variable the line being drawn assigns, or -1
   std::uint32_t maaratud = 0;  // bit i: variable 'a' + i has been assigned
@@ -201,8 +208,9 @@ void kirjuta_rida(std::FILE* f, const std::string& tekst) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fputs("kasutus: koosta-skriptid SEEME RIDU EESLIIDE\n", stderr);
+  const bool roomlane = argc == 5 && std::string(argv[4]) == "rooma";
+  if (argc != 4 && !roomlane) {
+    std::fputs("kasutus: koosta-skriptid SEEME RIDU EESLIIDE [rooma]\n", stderr);
     return 2;
   }
   const std::uint64_t seeme = std::strtoull(argv[1], nullptr, 10);
@@ -211,7 +219,7 @@ int main(int argc, char** argv) {
   std::FILE* lihtne = ava(eesliide + ".lihtne");
   std::FILE* rooma = ava(eesliide + ".rooma");
   std::FILE* bc = ava(eesliide + ".bc");
-  koostaja k(seeme);
+  koostaja k(seeme, roomlane);
   for (long n = 0; n < ridu; ++n) {
     const rida& r = k.jargmine();
     kirjuta_rida(lihtne, r.lihtne);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "lexer/lekseem.h"
@@ -23,6 +24,7 @@ class leksator {
 
  private:
   lekseem loe_arv();
+  std::optional<lekseem> loe_arv_korraga();
   lekseem loe_taht();
 
   std::string_view rida;

@@ -1,5 +1,6 @@
 #include "roman/araabia.h"
 
+#include <array>
 #include <limits>
 
 namespace zemtar {
@@ -75,14 +76,23 @@ constexpr siire SIIRDED[] = {
     {'m', 'M', 0, T::POLE, M::POLE, 1000, 'm'},
 };
 
-const siire* leia(char olek, char taht) {
-  for (const siire& s : SIIRDED) {
-    if (s.olek == olek && s.taht == taht) return &s;
+// The column of each Roman letter in the machine's table, either case; every other byte has
+// the last column, which no transition takes.
+constexpr char TAHED[] = "OIVXLCDM";
+constexpr std::uint8_t MUU = sizeof TAHED - 1;
+constexpr auto VEERUD = [] {
+  std::array<std::uint8_t, 256> veerud{};
+  for (std::uint8_t& v : veerud)
+    v = MUU;
+  for (std::uint8_t k = 0; k < MUU; ++k) {
+    veerud[static_cast<unsigned char>(TAHED[k])] = k;
+    veerud[static_cast<unsigned char>(TAHED[k] - 'A' + 'a')] = k;
   }
-  return nullptr;
-}
+  return veerud;
+}();
 
-bool lubab(tingimus kui, std::int32_t loendur) {
+// Whether a transition's condition lets a counter through, and the counter after it.
+constexpr bool lubab(tingimus kui, int loendur) {
   switch (kui) {
     case T::POLE:
       return true;
@@ -95,29 +105,92 @@ bool lubab(tingimus kui, std::int32_t loendur) {
   }
   return false;
 }
+constexpr int muuda(muutus mida, int loendur) {
+  switch (mida) {
+    case M::POLE:
+      return loendur;
+    case M::SEA_UKS:
+      return 1;
+    case M::LISA_UKS:
+      return loendur + 1;
+  }
+  return loendur;
+}
+
+// The counters only ever hold 0 to 3: a repetition stops at 3 and every other change sets 1.
+// So the state and the three counters together take 8 * 4 * 4 * 4 values, one whole state
+// numbered as below, and the machine is one table by whole state and letter, filled from the
+// list while compiling: a letter costs one look-up, whichever transition it takes.
+constexpr char OLEKUD[] = "sivxlcdm";
+constexpr int VAARTUSI = 4;  // of a counter
+constexpr int SEISUNDEID = (sizeof OLEKUD - 1) * VAARTUSI * VAARTUSI * VAARTUSI;
+
+struct seisund {
+  char olek;
+  int mitu[3];  // i, x, c
+};
+
+constexpr int numbriks(char olek, int mitu_i, int mitu_x, int mitu_c) {
+  int k = 0;
+  while (OLEKUD[k] != olek)
+    ++k;
+  return ((k * VAARTUSI + mitu_i) * VAARTUSI + mitu_x) * VAARTUSI + mitu_c;
+}
+constexpr seisund seisundiks(int nr) {
+  return {OLEKUD[nr / (VAARTUSI * VAARTUSI * VAARTUSI)],
+          {nr / (VAARTUSI * VAARTUSI) % VAARTUSI, nr / VAARTUSI % VAARTUSI, nr % VAARTUSI}};
+}
+
+struct kaik {
+  std::int16_t jargmine;  // the whole state it enters; -1 for none: the text is rejected
+  std::int16_t lisa;
+};
+
+constexpr auto MASIN = [] {
+  std::array<std::array<kaik, MUU + 1>, SEISUNDEID> masin{};
+  for (auto& rida : masin) {
+    for (kaik& k : rida)
+      k = {-1, 0};
+  }
+  for (int nr = 0; nr < SEISUNDEID; ++nr) {
+    for (const siire& s : SIIRDED) {
+      seisund t = seisundiks(nr);
+      if (s.olek != t.olek) continue;
+      const int loendur = s.loendur == 'i' ? 0 : s.loendur == 'x' ? 1 : s.loendur == 'c' ? 2 : -1;
+      if (loendur >= 0) {
+        if (!lubab(s.kui, t.mitu[loendur])) continue;
+        t.mitu[loendur] = muuda(s.mida, t.mitu[loendur]);
+      }
+      masin[nr][VEERUD[static_cast<unsigned char>(s.taht)]] = {
+          static_cast<std::int16_t>(numbriks(s.jargmine, t.mitu[0], t.mitu[1], t.mitu[2])),
+          static_cast<std::int16_t>(s.lisa)};
+    }
+  }
+  return masin;
+}();
 
 }  // namespace
 
 araabia::araabia(std::string_view t) : tekst(t), pikkus(t.size()) {}
 
 std::int32_t araabia::teisenda() {
-  if (pikkus == 0) return 0;
+  // No text that fits in memory overflows a 64-bit sum, so one test at the end finds a value
+  // beyond 32 bits.
+  int nr = numbriks(olek, mitu_i, mitu_x, mitu_c);
+  std::int64_t kokku = summa;
   for (std::size_t k = 0; k < pikkus; ++k) {
-    char taht = tekst[k];
-    if (taht >= 'a' && taht <= 'z') taht = static_cast<char>(taht - 'a' + 'A');
-    const siire* s = leia(olek, taht);
-    if (s == nullptr) return -1;
-    std::int32_t* loendur = s->loendur == 'i'   ? &mitu_i
-                            : s->loendur == 'x' ? &mitu_x
-                            : s->loendur == 'c' ? &mitu_c
-                                                : nullptr;
-    if (loendur != nullptr && !lubab(s->kui, *loendur)) return -1;
-    if (summa > std::numeric_limits<std::int32_t>::max() - s->lisa) return -1;
-    if (loendur != nullptr && s->mida == M::SEA_UKS) *loendur = 1;
-    if (loendur != nullptr && s->mida == M::LISA_UKS) ++*loendur;
-    summa += s->lisa;
-    olek = s->jargmine;
+    const kaik& s = MASIN[nr][VEERUD[static_cast<unsigned char>(tekst[k])]];
+    if (s.jargmine < 0) return -1;
+    kokku += s.lisa;
+    nr = s.jargmine;
   }
+  if (kokku > std::numeric_limits<std::int32_t>::max()) return -1;
+  const seisund lopus = seisundiks(nr);
+  olek = lopus.olek;
+  mitu_i = lopus.mitu[0];
+  mitu_x = lopus.mitu[1];
+  mitu_c = lopus.mitu[2];
+  summa = static_cast<std::int32_t>(kokku);
   return summa;
 }
 

@@ -1,6 +1,10 @@
 // How zemtar reads letters: runs of I V X L C D M O are Roman numerals, and only the
 // lowercase a to y name variables (every other capital is refused).
+#include <array>
+#include <cstdint>
+
 #include "ehitus.h"
+#include "lexer/kaheksa_baiti.h"
 #include "roman/araabia.h"
 #include "teated.h"
 
@@ -8,20 +12,31 @@ namespace zemtar {
 
 namespace {
 
-bool on_rooma_taht(char c) {
-  switch (c) {
-    case 'I':
-    case 'V':
-    case 'X':
-    case 'L':
-    case 'C':
-    case 'D':
-    case 'M':
-    case 'O':
-      return true;
-    default:
-      return false;
+// 1 for each capital Roman letter, 0 for every other byte.
+constexpr auto ROOMA_TAHED = [] {
+  std::array<std::uint8_t, 256> tahed{};
+  for (const char c : std::string_view("IVXLCDMO"))
+    tahed[static_cast<unsigned char>(c)] = 1;
+  return tahed;
+}();
+
+// How many Roman capitals follow one another from algus on. Eight bytes are looked up at a
+// time with no branch between them, so that a numeral's length, as good as random, decides no
+// branch up to eight letters.
+std::size_t rooma_tahti(std::string_view rida, std::size_t algus) {
+  std::size_t n = 0;
+  std::uint64_t sona = 0;
+  while (algus + n < rida.size() && kaheksa_baiti(rida, algus + n, sona)) {
+    unsigned tahed = 0;
+    for (int i = 0; i < 8; ++i)
+      tahed |= static_cast<unsigned>(ROOMA_TAHED[sona >> (8 * i) & 0xFF]) << i;
+    const int jarjest = __builtin_ctz(~tahed);  // at most 8: ~tahed has the bits above 7
+    n += static_cast<std::size_t>(jarjest);
+    if (jarjest < 8) return n;
   }
+  while (algus + n < rida.size() && ROOMA_TAHED[static_cast<unsigned char>(rida[algus + n])])
+    ++n;
+  return n;
 }
 
 }  // namespace
@@ -32,8 +47,7 @@ int muutuja_indeks(unsigned char c) {
 
 std::optional<lekseem> loe_rooma_arv(std::string_view rida, std::size_t& asukoht) {
   const std::size_t algus = asukoht;
-  while (asukoht < rida.size() && on_rooma_taht(rida[asukoht]))
-    ++asukoht;
+  asukoht += rooma_tahti(rida, algus);
   if (asukoht == algus) return std::nullopt;
   const std::int32_t arv = araabia(rida.substr(algus, asukoht - algus)).teisenda();
   if (arv < 0) return lekseem::viga(VIGANE_ROOMA_ARV);
