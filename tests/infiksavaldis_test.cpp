@@ -1,186 +1,77 @@
-#include "eval/infiksavaldis.h"
-
-#include <gtest/gtest.h>
-
-#include <limits>
-#include <string>
-
+// The evaluator and its lexer, the same in both programs: precedence, unary minus, numbers,
+// each message, and the stacks' limits; and a stack on its own.
+#include "arvutus.h"
 #include "ehitus.h"
-#include "teated.h"
-#include "valjund.h"
+#include "eval/magasin.h"
+#include "tekstid.h"
 
 namespace {
 
 using namespace std::string_literals;
-using zemtar::infiksavaldis;
-
-struct rida {
-  std::string sisend;
-  float tulemus;        // expected when valjund is empty
-  std::string valjund;  // the message of a failed line
-};
-
-// Each line on a fresh evaluator. A failure prints one message and leaves tulemus 0.
-void kontrolli(const rida* algus, const rida* lopp) {
-  for (const rida* r = algus; r != lopp; ++r) {
-    SCOPED_TRACE(r->sisend);
-    valjund v;
-    infiksavaldis a(v.voog());
-    const int onnestus = a.arvuta(r->sisend);
-    EXPECT_EQ(v.vota(), r->valjund);
-    EXPECT_EQ(onnestus, r->valjund.empty() ? 1 : 0);
-    EXPECT_EQ(a.tulemus, r->valjund.empty() ? r->tulemus : 0.0f);
-  }
-}
+using namespace zemtar;
 
 std::string sulgudes(int n, const std::string& sisu) {
   return std::string(n, '(') + sisu + std::string(n, ')');
 }
 
 TEST(Infiksavaldis, EvaluatesLines) {
-  const std::string sumbol = "Viga: "s + zemtar::LUBAMATU_SUMBOL + "\n";
-  const rida read[] = {
-      {"8-2-1", 5, ""},
-      {"2+3*4", 14, ""},
-      {"(2+3)*4", 20, ""},
-      {"1-2*3-4", -9, ""},
-      {" 2 + 3 ", 5, ""},
-      {"-3+5", 2, ""},
-      {"-2*3", -6, ""},
-      {"-(-3)", 3, ""},
-      {"2*(-3)", -6, ""},
-      {"16777216+1", 16777216, ""},
-      {"100000000/3", 33333334, ""},
-      {"1,5+1.5", 3, ""},
-      {"1+2)", 3, ""},
-      {"(1+2))", 3, ""},
-      {std::string(40, '9') + "-1", std::numeric_limits<float>::infinity(), ""},
-      {"1/0", 0, zemtar::JAGAMINE_NULLIGA},
-      {"1/(2-2)", 0, zemtar::JAGAMINE_NULLIGA},
-      {"", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"\n", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"3+", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"(", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"-", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"3 4", 0, zemtar::OOTAMATU_ARV},
-      {"2(3)", 0, zemtar::AVAV_SULG_TEHTE_ASEMEL},
-      {"()", 0, zemtar::SULGEV_SULG_TEHTE_ASEMEL},
-      {"*3", 0, zemtar::TEHE_ARVU_ASEMEL},
-      {"(1+2", 0, zemtar::MAGASIN_POLE_TUHI},
-      {"1)+2", 0, zemtar::MAGASIN_POLE_TUHI},
-      {"a", 0, zemtar::VAARTUSTAMATA},
-      {"1.2.3", 0, "Viga: "s + zemtar::LUBAMATU_KOMA + "\n"},
-      {"2\t+3", 0, sumbol},
-      {"z+1", 0, sumbol},
-      {"2 3 \x01", 0, zemtar::OOTAMATU_ARV},
-      // A unary minus right after another operator negates the operand that follows it.
-      {"2*-3", -6, ""},
-      {"6/-3", -2, ""},
-      {"1--3", 4, ""},
-      {"--3", 3, ""},
-      {"3*-2*2", -12, ""},
-      {"2+-3", -1, ""},
-      {"2*-(1+2)", -6, ""},
-      {"1-2*-3", 7, ""},
-      {"1---3", -2, ""},
-      {"---3", -3, ""},
-      {"2/-0", 0, zemtar::JAGAMINE_NULLIGA},
-      {"2*-", 0, zemtar::LOPP_ARVU_ASEMEL},
-      {"2*-*3", 0, zemtar::TEHE_ARVU_ASEMEL},
-  };
-  kontrolli(std::begin(read), std::end(read));
+  vaartused({"8-2-1 = 5", "2+3*4 = 14", "(2+3)*4 = 20", "1-2*3-4 = -9", " 2 + 3  = 5", "1+2) = 3",
+             "(1+2)) = 3", "16777216+1 = 16777216", "100000000/3 = 33333334", "1\n+ = 1"});
+  // A minus at the start or after '(' subtracts from 0; right after another operator it
+  // negates the operand that follows, before that operator is applied.
+  vaartused({"-3+5 = 2", "-2*3 = -6", "-(-3) = 3", "--3 = 3", "---3 = -3", "2*-3 = -6", "6/-3 = -2",
+             "8/-2/2 = -2", "8/-2*2 = -8", "3*-2*2 = -12", "1--3 = 4", "1---3 = -2", "2+-3 = -1",
+             "2*-(1+2) = -6", "1-2*-3 = 7"});
+  // Numbers: a point or a comma; up to seven digits eight bytes at a time, longer ones and
+  // those at the end of a line of eight bytes or more digit by digit, as a float after each.
+  vaartused({"1,5+1.5 = 3", "0.125 = 0.125", ".5 = 0.5", "5. = 5", ". = 0", ", = 0",
+             "123456789 = 123456792", "167772175 = 167772160", "1234567 = 1234567",
+             "12345678 = 12345678", "1234.567 = 1234.567", "1234.5678 = 1234.5678"});
+  vaartused({",1234567 = 0.1234567", "1+1+1+1234567 = 1234570", "1+1+1+12345678 = 12345681",
+             "1+1+1+1+1+12 = 17", "1+1+1+1+1+12\n = 17", "1+1+1+1+5. = 9", "1+1+1+1+.5 = 4.5",
+             "1+1+1+1,5\n = 4.5"});
+  vaartused({"0." + std::string(21, '0') + "1 = 1e-22", "0." + std::string(22, '0') + "1 = 1e-23",
+             std::string(40, '9') + "-1 = inf", "0." + std::string(50, '0') + "1 = 0"});
+  // The stacks hold 25 tokens each, and a line that needs more stops at once; tokens are
+  // reused, so a line of any length runs on a few.
+  vaartused({sulgudes(23, "1+2") + " = 3", sulgudes(24, "1") + " = 1",
+             "1" + korda("+1", 30) + " = 31", "1" + std::string(24, '-') + "1 = 2",
+             "1" + korda("+(2*-1)", 100) + " = -199"});
+  vead(viga(MAGASIN_TAIS),
+       {sulgudes(24, "1+2"), sulgudes(25, "1"), korda("1+(", 30) + "1" + std::string(30, ')'),
+        "1" + std::string(25, '-') + "1"});
+  vead(JAGAMINE_NULLIGA, {"1/0", "1/(2-2)", "2/-0"});
+  vead(LOPP_ARVU_ASEMEL, {"", "\n", "3+", "(", "-", "2*-"});
+  vead(OOTAMATU_ARV, {"3 4", "2 3 \x01"});
+  vead(OOTAMATU_MUUTUJA, {"1 a"});
+  vead(VAARTUSTAMATA, {"a"});
+  vead(AVAV_SULG_TEHTE_ASEMEL, {"2(3)"});
+  vead(SULGEV_SULG_TEHTE_ASEMEL, {"()"});
+  vead(TEHE_ARVU_ASEMEL, {"*3", "2*-*3"});
+  vead(MAGASIN_POLE_TUHI, {"(1+2", "1)+2"});
+  vead(viga(LUBAMATU_SUMBOL), {"2\t+3", "z+1", "2=3", "1\r\n", "1\0+2"s});
+  vead(viga(LUBAMATU_KOMA), {"1.2.3", "1,,2", "12.5,5", "1+1+1+1.2.3"});
+  // However the text is cut, nothing past its end is read.
+  arvuta(std::string_view("79", 1), 7);
+  arvuta(std::string_view("1+1+1+12345678", 10), 1237);
+  arvuta(std::string_view("1+1+12345.75", 10), 12347);
 }
 
-// The stacks hold 25 tokens each; a line that needs more stops at once with the stack
-// message, never with a wrong value.
-TEST(Infiksavaldis, StopsAtTheStackLimit) {
-  const std::string tais = "Viga: "s + zemtar::MAGASIN_TAIS + "\n";
-  std::string pikk_summa = "1";
-  for (int i = 0; i < 30; ++i)
-    pikk_summa += "+1";
-  std::string torn = "1";  // 1+(1+(1+... keeps every operand and operator waiting
-  for (int i = 0; i < 30; ++i)
-    torn = "1+(" + torn + ")";
-  const rida read[] = {
-      {sulgudes(23, "1+2"), 3, ""},
-      {sulgudes(24, "1"), 1, ""},
-      {sulgudes(24, "1+2"), 0, tais},
-      {sulgudes(25, "1"), 0, tais},
-      {std::string(100000, '('), 0, tais},
-      {pikk_summa, 31, ""},
-      {torn, 0, tais},
-      // One binary minus and 23 negations fill the operator stack exactly.
-      {"1" + std::string(24, '-') + "1", 2, ""},
-      {"1" + std::string(25, '-') + "1", 0, tais},
-  };
-  kontrolli(std::begin(read), std::end(read));
-}
-
-// Tokens are reused, so lines of any length and any number of lines run on the same few.
-TEST(Infiksavaldis, RunsLongLinesOnAFixedSupplyOfTokens) {
-  const char* osad[] = {"+(2*-3)", "-1/1", "--4"};
-  const float vaartused[] = {-6, -1, 4};
-  std::string rida = "0";
-  float oodatud = 0;
-  for (int i = 0; i < 20000; ++i) {
-    rida += osad[i % 3];
-    oodatud += vaartused[i % 3];
+// A push onto a full stack stores nothing and marks the token; a pop from an empty stack
+// answers an error token made afresh each time.
+TEST(Magasin, RefusesAPushWhenFullAndAPopWhenEmpty) {
+  magasin m;
+  lekseem t[magasin::MAHT + 1];
+  for (lekseem& x : t)
+    m.pane(&(x = lekseem::arv(1)));
+  EXPECT_STREQ(t[magasin::MAHT].teade(), MAGASIN_TAIS);
+  for (int i = magasin::MAHT - 1; i >= 0; --i)
+    EXPECT_EQ(m.vota(), &t[i]);
+  for (int kord = 0; kord < 2; ++kord) {
+    lekseem* tuhi = m.vota();
+    EXPECT_STREQ(tuhi->teade(), MAGASIN_TUHI);
+    *tuhi = lekseem::arv(1);
   }
-  valjund v;
-  infiksavaldis a(v.voog());
-  for (int korda = 0; korda < 3; ++korda) {
-    ASSERT_EQ(a.arvuta(rida), 1);
-    EXPECT_EQ(a.tulemus, oodatud);
-  }
-  EXPECT_EQ(v.vota(), "");
-}
-
-struct samm {
-  char muutuja;  // 0: evaluate the text as a line instead of assigning it
-  std::string tekst;
-  int onnestub;
-  float tulemus;
-  std::string valjund;
-};
-
-void kaivita(const std::initializer_list<samm>& sammud) {
-  valjund v;
-  infiksavaldis a(v.voog());
-  for (const samm& s : sammud) {
-    SCOPED_TRACE(std::string(1, s.muutuja) + "=" + s.tekst);
-    const int onnestus = s.muutuja ? a.omista(s.muutuja, s.tekst) : a.arvuta(s.tekst);
-    EXPECT_EQ(onnestus, s.onnestub);
-    EXPECT_EQ(a.tulemus, s.tulemus);
-    EXPECT_EQ(v.vota(), s.valjund);
-  }
-}
-
-// One evaluator over many lines: variables persist, failures reset nothing but tulemus.
-TEST(Infiksavaldis, KeepsVariablesFromLineToLine) {
-  kaivita({
-      {0, "(((1+2", 0, 0, zemtar::MAGASIN_POLE_TUHI},
-      {'a', "5", 1, 5, ""},
-      {0, "a*2", 1, 10, ""},
-      {'a', "a+1", 1, 6, ""},
-      {0, "a", 1, 6, ""},
-      {'b', "b+1", 0, 0, zemtar::VAARTUSTAMATA},
-      {0, "b", 0, 0, zemtar::VAARTUSTAMATA},
-      {'a', "1/0", 0, 0, zemtar::JAGAMINE_NULLIGA},
-      {0, "a", 1, 6, ""},
-      {'y', "7", 1, 7, ""},
-      {0, "y-a", 1, 1, ""},
-      // A refused name evaluates nothing (the error in the text goes unreported) and leaves
-      // tulemus as it was.
-      {'1', "1/0", 0, 1, zemtar::LUBAMATU_MUUTUJANIMI},
-      {'z', "1", 0, 1, zemtar::LUBAMATU_MUUTUJANIMI},
-      {'Z', "1", 0, 1, zemtar::LUBAMATU_MUUTUJANIMI},
-      {'=', "1", 0, 1, zemtar::LUBAMATU_MUUTUJANIMI},
-      {'\xE4', "1", 0, 1, zemtar::LUBAMATU_MUUTUJANIMI},
-      {0, "a+y", 1, 13, ""},
-      {'d', "a*10", 1, 60, ""},
-      {'a', "3", 1, 3, ""},
-      {0, "d", 1, 60, ""},  // the value was copied when it was read
-  });
 }
 
 }  // namespace
