@@ -1,227 +1,240 @@
-// Both programs run as processes in all three modes; standard output is compared byte for
-// byte, standard error must stay empty, and the exit status is checked (as the process
-// reports it: the low eight bits).
+// Both programs as processes, in every mode and at a pseudo-terminal: standard output and
+// standard error byte for byte, and the exit status. Big inputs are made here, never stored.
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
 
-#include "e2e/juhtumid.h"
-#include "juhised_kesk.h"
+#include "e2e/protsess.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-const std::string PUUDUB = "Viga: K\xE4sureal puudub avaldis!\n";
-const std::string ARV = "Viga: Ootamatu arv!\n";
-const std::string ROOMA_ABI = "\n\nInfiksavaldiste kalkulaator (Rooma numbrite toega)\n"s +
-                              OODATUD_JUHISED_KESK +
-                              "    T\xFChikud sisendis on lubatud. Rooma numbrid on suurt\xE4hed "
-                              "IVXLCDM.\n"
-                              "    Rooma null on O (suur O t\x84ht). Muutujatena on selles "
-                              "versioonis\n"
-                              "    lubatud vaid v\xE4iket\xE4hed. Tulemuste v\xE4ljastamisel "
-                              "\xFCmardatakse see\n"
-                              "    t\xE4isarvuks.\n\n";
-const std::string LIHTNE_ABI = "\n\nInfiksavaldiste kalkulaator\n"s + OODATUD_JUHISED_KESK +
-                               "    T\xFChikud sisendis on lubatud.\n\n";
+const std::string TERVITUS = zemtar::TERVITUS, LOPP = zemtar::LOPP_ARVU_ASEMEL,
+                  NIMI = zemtar::LUBAMATU_MUUTUJANIMI, VAARTUSTAMATA = zemtar::VAARTUSTAMATA,
+                  SUMBOL = viga(zemtar::LUBAMATU_SUMBOL), EI_FAILI = zemtar::EI_SAA_FAILI,
+                  EI_ROOMA = "Viga: Tulemust ei saa rooma numbrina esitada!\n";
+const std::string INF = std::string(40, '9');          // beyond a float: infinity
+const std::string SUURIM = std::string(2147483, 'M');  // the thousands of the 32-bit limits
+const std::string MAX = "340282346638528859811704183484516925440";  // the largest float
+const std::vector<std::string> FAIL = {"-f", "{f}"};
 
-// The usage text that "--help" prints.
-std::string kasutus(const std::string& nimi) {
-  std::string tekst =
-      "\nKasutamine:\n"
-      "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
-      "  @ -f FAIL       arvutab faili read, n\xE4itab iga rida enne tulemust\n"
-      "  @ -f -          sama standardsisendist\n"
-      "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
-      "  @ --help        see tekst\n"
-      "  @ --version     programmi versioon\n"
-      "\nKeskkond (ainult terminalis):\n"
-      "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
-      "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
-      "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
-      "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
-      "\nL\xF5petamise olek:\n"
-      "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
-      "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist v\xF5i\n"
-      "  v\xE4ljundit ei saa kirjutada.\n"
-      "\nT\xE4psemalt: man @\n";
-  for (std::size_t koht; (koht = tekst.find('@')) != std::string::npos;)
-    tekst.replace(koht, 1, nimi);
-  return tekst;
+// Lines with what each program answers them, in order on one run: variables live on, and a
+// failed or refused assignment leaves the value as it was.
+struct rida {
+  std::string sisend, rooma, lihtne;
+};
+
+std::vector<rida> skript() {
+  std::vector<rida> r = {
+      {"a=b=3", VAARTUSTAMATA, VAARTUSTAMATA},
+      {"a = 1 + 2", mv('a') + "III\n", mv('a') + "3.000000\n"},
+      {" b =7*2", mv('b') + "XIV\n", mv('b') + "14.000000\n"},
+      {"c=\t5\t", mv('c') + "V\n", mv('c') + "5.000000\n"},
+      {"\t\vd\f=  c*2", mv('d') + "X\n", mv('d') + "10.000000\n"},
+      {"a=1\t+2", SUMBOL, SUMBOL},
+      {"a= ", LOPP, LOPP},
+      {"a=1/0", "Viga: Jagamine nulliga!\n", "Jagamine nulliga!\n"},
+      {"a*b-d", AV + "XXXII\n", AV + "32.000000\n"},
+      {"-b*100", AV + "-MCD\n", AV + "-1400.000000\n"},
+      {"B=4", NIMI, mv('B') + "4.000000\n"},
+      {"Y=7", NIMI, mv('Y') + "7.000000\n"},
+      {"y=2", mv('y') + "II\n", mv('y') + "2.000000\n"},
+      {"A+y", SUMBOL, AV + "5.000000\n"},
+      {"XIV*2", AV + "XXVIII\n", VAARTUSTAMATA},
+      {"16777215*128", AV + SUURIM + "DXX\n", AV + "2147483520.000000\n"},
+      {"-2147483648", AV + "-" + SUURIM + "DCXLVIII\n", AV + "-2147483648.000000\n"},
+      {"e=" + INF, EI_ROOMA, mv('e') + "inf\n"},
+      {"f=0-" + MAX, EI_ROOMA, mv('f') + "-" + MAX + ".000000\n"},  // the longest line
+      {"4\r", AV + "IV\n", AV + "4.000000\n"},
+      {"\r", LOPP, LOPP},
+      {"2\r+3", SUMBOL, SUMBOL},
+      {"1\r\r", SUMBOL, SUMBOL},
+      {"1\0+2"s, SUMBOL, SUMBOL},
+      {"\0=5"s, NIMI, NIMI},
+  };
+  for (const std::string nimi : {"==5", "ab=3", "1+2=3", "=5", "5=a", "z=1"})
+    r.push_back({nimi, NIMI, NIMI});
+  for (int b = 128; b <= 255; ++b) {
+    r.push_back({std::string(1, char(b)), SUMBOL, SUMBOL});
+    r.push_back({std::string(1, char(b)) + "=1", NIMI, NIMI});
+  }
+  r.push_back({"a*y\r", AV + "VI\n", AV + "6.000000\n"});
+  return r;
 }
 
-// "--help" and "--version" answer after the banner and end; no other option does.
-TEST(Valikud, HelpAndVersion) {
+// The script as a file, as standard input and typed at the keyboard. A CR before the newline,
+// or at the end of the last line, which has no newline (the echo adds one), is dropped;
+// anywhere else it is refused.
+TEST(Skript, AnswersEveryLineInEveryMode) {
+  std::vector<juhtum> juhtumid;
+  for (const auto& [mask, veerg] : {std::pair{ROOMA, &rida::rooma}, {LIHTNE, &rida::lihtne}}) {
+    std::string sisend, kaja, klaviatuur;
+    for (const rida& r : skript()) {
+      sisend += r.sisend + "\n";
+      kaja +=
+          ":" + r.sisend.substr(0, r.sisend.size() - (r.sisend.back() == '\r')) + "\n" + r.*veerg;
+      klaviatuur += ":" + r.*veerg;
+    }
+    sisend.pop_back();
+    juhtumid.push_back({mask, FAIL, sisend, kaja, 6});
+    juhtumid.push_back({mask, {"-f", "-"}, sisend, kaja, 6});
+    juhtumid.push_back({mask, {}, sisend, TERVITUS + klaviatuur + ":", 1});
+  }
+  kontrolli(juhtumid);
+}
+
+// The last result is the status: truncated, clamped to 32 bits, 0 after a failure or for NaN.
+// Only the keyboard mode knows "valju" and "abi".
+TEST(KasuRealt, EvaluatesOneLine) {
   kontrolli({
-      {ROOMA, {"--help"}, {}, {}, kasutus("zemtar"), 0},
-      {LIHTNE, {"--help", "-k"}, {}, {}, kasutus("zemtar-lihtne"), 0},
-      {ROOMA, {"--version"}, {}, {}, "zemtar " ZEMTAR_VERSIOON "\n", 0},
-      {LIHTNE, {"--version"}, {}, {}, "zemtar-lihtne " ZEMTAR_VERSIOON "\n", 0},
+      {ROOMA, {"-k", "2+3"}, {}, ":2+3 \n" + AV + "V\n", 5},
+      {LIHTNE, {"-k", "0-7/2"}, {}, ":0-7/2 \n" + AV + "-3.500000\n", 253},
+      {ROOMA, {"-k", "a = 3000000000"}, {}, ":a = 3000000000 \n" + EI_ROOMA, 255},
+      {LIHTNE, {"-k", "0*" + INF}, {}, ":0*" + INF + " \n" + AV + "-nan\n", 0},
+      {MOLEMAD, {"-k", "valju"}, {}, ":valju \n" + VAARTUSTAMATA, 0},
+      {MOLEMAD, {"-k"}, {}, zemtar::KASUREAL_PUUDUB, 2},
+      {MOLEMAD, FAIL, "abi\nvalju", ":abi\n" + VAARTUSTAMATA + ":valju\n" + VAARTUSTAMATA, 0},
   });
 }
 
-TEST(KasuRealt, EvaluatesTheArgument) {
+// "--help" and "--version"; any other first argument is the keyboard mode, where "valju"
+// anywhere ends the run and "abi" anywhere prints the help.
+TEST(Valikud, AndTheKeyboardsWords) {
+  const std::string kesk = std::accumulate(std::begin(zemtar::JUHISED_KESK),
+                                           std::end(zemtar::JUHISED_KESK), std::string());
+  const std::string abi = "\n\nInfiksavaldiste kalkulaator (Rooma numbrite toega)\n" + kesk +
+                          "    T\xFChikud sisendis on lubatud. Rooma numbrid on suurt\xE4hed "
+                          "IVXLCDM.\n    Rooma null on O (suur O t\x84ht). Muutujatena on selles "
+                          "versioonis\n    lubatud vaid v\xE4iket\xE4hed. Tulemuste "
+                          "v\xE4ljastamisel \xFCmardatakse see\n    t\xE4isarvuks.\n\n";
+  const std::string lihtne_abi =
+      "\n\nInfiksavaldiste kalkulaator\n" + kesk + "    T\xFChikud sisendis on lubatud.\n\n";
   kontrolli({
-      {ROOMA, {"-k", "2+3"}, {}, {}, ":2+3 \n" + AV + "V\n", 5},
-      {LIHTNE, {"-k", "2+3"}, {}, {}, ":2+3 \n" + AV + "5.000000\n", 5},
-      {ROOMA, {"-k", "7/2"}, {}, {}, ":7/2 \n" + AV + "III\n", 3},
-      {LIHTNE, {"-k", "7/2"}, {}, {}, ":7/2 \n" + AV + "3.500000\n", 3},
-      {ROOMA, {"-k", "0-7/2"}, {}, {}, ":0-7/2 \n" + AV + "-III\n", 253},
-      {LIHTNE, {"-k", "0-7/2"}, {}, {}, ":0-7/2 \n" + AV + "-3.500000\n", 253},
-      {ROOMA, {"-k", "1-1"}, {}, {}, ":1-1 \n" + AV + "O\n", 0},
-      {ROOMA, {"-k", "1", "+", "2"}, {}, {}, ":1 \n" + AV + "I\n", 1},
-      {LIHTNE, {"-k", "100000000/3"}, {}, {}, ":100000000/3 \n" + AV + "33333334.000000\n", 86},
-      {LIHTNE, {"-k", "1,25*4"}, {}, {}, ":1,25*4 \n" + AV + "5.000000\n", 5},
-      {ROOMA, {"-k", "XIV*2"}, {}, {}, ":XIV*2 \n" + AV + "XXVIII\n", 28},
-      {LIHTNE, {"-k", "XIV"}, {}, {}, ":XIV \n" + VAARTUSTAMATA, 0},
-      {ROOMA, {"-k", "2*-3"}, {}, {}, ":2*-3 \n" + AV + "-VI\n", 250},
-      {MOLEMAD, {"-k"}, {}, {}, PUUDUB, 2},
-      {MOLEMAD, {"-k", ""}, {}, {}, ": \n" + LOPP, 0},
-      {ROOMA, {"-k", "1/0"}, {}, {}, ":1/0 \nViga: Jagamine nulliga!\n", 0},
-      {LIHTNE, {"-k", "1/0"}, {}, {}, ":1/0 \nJagamine nulliga!\n", 0},
-      {MOLEMAD, {"-k", "Z+1"}, {}, {}, ":Z+1 \n" + SUMBOL, 0},
-      {MOLEMAD, {"-k", "valju"}, {}, {}, ":valju \n" + VAARTUSTAMATA, 0},
-      {ROOMA, {"-k", "IIII+1"}, {}, {}, ":IIII+1 \nViga: Mittekorrektne rooma number!\n", 0},
-      {LIHTNE, {"-k", "1/3"}, {}, {}, ":1/3 \n" + AV + "0.333333\n", 0},
-      {ROOMA, {"-k", "0*-1"}, {}, {}, ":0*-1 \n" + AV + "O\n", 0},
-      {LIHTNE, {"-k", "0*-1"}, {}, {}, ":0*-1 \n" + AV + "-0.000000\n", 0},
+      {ROOMA, {"--help"}, {}, asenda(zemtar::KASUTUS, "zemtar"), 0},
+      {LIHTNE, {"--help", "-k"}, {}, asenda(zemtar::KASUTUS, "zemtar-lihtne"), 0},
+      {ROOMA, {"--version"}, {}, "zemtar " ZEMTAR_VERSIOON "\n", 0},
+      {LIHTNE, {"--version"}, {}, "zemtar-lihtne " ZEMTAR_VERSIOON "\n", 0},
+      {ROOMA, {"-x"}, "abi\nkabiin\nabi valju\n2\n", TERVITUS + ":" + abi + ":" + abi + ":", 1},
+      {LIHTNE, {"--helpx"}, "x=abi\nkas valjun\n2\n", TERVITUS + ":" + lihtne_abi + ":", 1},
+      {MOLEMAD, {"-"}, {}, TERVITUS + ":", 1},
   });
 }
 
-TEST(KasuRealt, SplitsAssignmentsAtTheEqualsSign) {
+// A run that cannot do its job ends with 2: a script that cannot be opened, or read once a
+// line has been read (then no longer the script's end), and output that cannot be written,
+// also what is left to write at the end; the last two are told on standard error.
+TEST(Hadad, EndTheRunWithTwo) {
+  const std::string ei_loe = "@: skripti ei saa edasi lugeda: Resource temporarily unavailable\n",
+                    tais = "@: v\xE4ljundit ei saa kirjutada: No space left on device\n";
   kontrolli({
-      {ROOMA, {"-k", "a = 1 + 2"}, {}, {}, ":a = 1 + 2 \n" + mv('a') + "III\n", 3},
-      {LIHTNE, {"-k", "a = 1 + 2"}, {}, {}, ":a = 1 + 2 \n" + mv('a') + "3.000000\n", 3},
-      {ROOMA, {"-k", " b =7*2"}, {}, {}, ": b =7*2 \n" + mv('b') + "XIV\n", 14},
-      {ROOMA, {"-k", "a=\t5"}, {}, {}, ":a=\t5 \n" + mv('a') + "V\n", 5},
-      {MOLEMAD, {"-k", "a=1+2 9"}, {}, {}, ":a=1+2 9 \n" + ARV, 0},
-      {MOLEMAD, {"-k", "a="}, {}, {}, ":a= \n" + LOPP, 0},
-      {MOLEMAD, {"-k", "a= "}, {}, {}, ":a=  \n" + LOPP, 0},
-      {MOLEMAD, {"-k", "ab=3"}, {}, {}, ":ab=3 \n" + NIMI, 0},
-      {MOLEMAD, {"-k", "1+2=3"}, {}, {}, ":1+2=3 \n" + NIMI, 0},
-      {MOLEMAD, {"-k", "=5"}, {}, {}, ":=5 \n" + NIMI, 0},
-      {MOLEMAD, {"-k", "5=a"}, {}, {}, ":5=a \n" + NIMI, 0},
-      {MOLEMAD, {"-k", "z=1"}, {}, {}, ":z=1 \n" + NIMI, 0},
-      {ROOMA, {"-k", "B=4"}, {}, {}, ":B=4 \n" + NIMI, 0},
-      {LIHTNE, {"-k", "B=4"}, {}, {}, ":B=4 \n" + mv('B') + "4.000000\n", 4},
-      {MOLEMAD, {"-k", "a=b=3"}, {}, {}, ":a=b=3 \n" + VAARTUSTAMATA, 0},
+      {MOLEMAD, {"-f"}, {}, EI_FAILI, 2},
+      {MOLEMAD, {"-f", "/olematu/skript"}, {}, EI_FAILI, 2},
+      {MOLEMAD, {"-f", "/"}, {}, EI_FAILI, 2},
+      {MOLEMAD, {"-f", "-"}, "x\n", ":x\n" + VAARTUSTAMATA, 2, ei_loe, LUGEMISVIGA},
+      {MOLEMAD, {"-k", "2+3"}, {}, "", 2, tais, TAIS_KETAS},
+      {MOLEMAD, {}, "1+1\n", "", 2, tais, TAIS_KETAS},
   });
 }
 
-TEST(Failist, EchoesAndEvaluatesEveryLine) {
-  std::string pikk = "1";
-  for (int i = 0; i < 49; ++i)
-    pikk += "+1";  // 99 characters and the newline
-  kontrolli({
-      {ROOMA,
-       {"-f", "{skript}"},
-       "a=2\na*3\n\n",
-       {},
-       ":a=2\n" + mv('a') + "II\n:a*3\n" + AV + "VI\n:\n" + LOPP,
-       0},
-      {LIHTNE,
-       {"-f", "{skript}"},
-       "a=2\na*3\n\n",
-       {},
-       ":a=2\n" + mv('a') + "2.000000\n:a*3\n" + AV + "6.000000\n:\n" + LOPP,
-       0},
-      {MOLEMAD, {"-f", "{skript}"}, "", {}, "", 0},
-      {MOLEMAD,
-       {"-f", "{skript}"},
-       "valju\nabi\n",
-       {},
-       ":valju\n" + VAARTUSTAMATA + ":abi\n" + VAARTUSTAMATA,
-       0},
-      {ROOMA, {"-f", "{skript}"}, "a=7\nab=3\n", {}, ":a=7\n" + mv('a') + "VII\n:ab=3\n" + NIMI, 7},
-      // White space around the name and the expression, tabs inside it, odd names.
-      {ROOMA,
-       {"-f", "{skript}"},
-       "c=\t5\t\r\n\t\vd\f=  c*2\na=2*(1+c)\t\na=1\t+2\n==5\n\0=5\n"s,
-       {},
-       ":c=\t5\t\n" + mv('c') + "V\n:\t\vd\f=  c*2\n" + mv('d') + "X\n:a=2*(1+c)\t\n" + mv('a') +
-           "XII\n:a=1\t+2\n" + SUMBOL + ":==5\n" + NIMI + ":\0=5\n"s + NIMI,
-       0},
-      // The last line has no newline: it is echoed, given one, and evaluated.
-      {ROOMA,
-       {"-f", "{skript}"},
-       "1+1\nb=4",
-       {},
-       ":1+1\n" + AV + "II\n:b=4\n" + mv('b') + "IV\n",
-       4},
-      {LIHTNE, {"-f", "{skript}"}, "b=4", {}, ":b=4\n" + mv('b') + "4.000000\n", 4},
-      {ROOMA, {"-f", "{skript}"}, pikk + "\n", {}, ":" + pikk + "\n" + AV + "L\n", 50},
-      {LIHTNE, {"-f", "{skript}"}, pikk + "\n", {}, ":" + pikk + "\n" + AV + "50.000000\n", 50},
-  });
+// A line of 10 MB: five million ones (64 in the low eight bits), echoed whole.
+TEST(PikadSisendid, TenMegabyteLine) {
+  const std::string rida = "1" + korda("+1", 4999999);
+  kontrolli({{ROOMA, FAIL, rida, ":" + rida + "\n" + AV + std::string(5000, 'M') + "\n", 64}});
 }
 
-TEST(Failist, ReportsAScriptThatCannotBeRead) {
-  kontrolli({
-      {MOLEMAD, {"-f"}, {}, {}, EI_FAILI, 2},
-      {MOLEMAD, {"-f", "/olematu/kaust/skript"}, {}, {}, EI_FAILI, 2},
-      {MOLEMAD, {"-f", "-"}, {}, {}, EI_FAILI, 2},
-      // Once a line has been read, a failed read is no longer the script's end.
-      {MOLEMAD,
-       {"-f", "-"},
-       {},
-       "x\n",
-       ":x\n" + VAARTUSTAMATA,
-       2,
-       "@: skripti ei saa edasi lugeda: Resource temporarily unavailable\n",
-       LUGEMISVIGA},
-  });
+namespace fs = std::filesystem;
+
+// Keys as a terminal sends them.
+const std::string VASAK = "\x1b[D", YLES = "\x1b[A", HOME = "\x1bOH", END = "\x1bOF",
+                  DELETE = "\x1b[3~", BACKSPACE = "\x7f", CTRL_C = "\x03", CTRL_D = "\x04";
+const std::string AJALUGU = "_HiStOrY_V2_\n";  // the first line of a history file
+
+// The texts as a terminal in the C locale shows them: no letters beyond ASCII.
+const std::string TERE = "Valjumiseks sisestage 'valju', juhiste saamiseks 'abi'\n";
+const std::string AV_ = "Avaldise vaartus=", LOPP_ = "Viga: Avaldise lopp arvu asemel!\n";
+
+// The lines alates to kuni, each a number.
+std::string arvud(int alates, int kuni) {
+  std::string read;
+  for (int i = alates; i <= kuni; ++i)
+    read += std::to_string(i) + "\n";
+  return read;
 }
 
-// A script on standard input is read as a file is.
-TEST(Failist, ReadsStandardInputForADash) {
-  kontrolli({
-      {ROOMA, {"-f", "-"}, {}, "a=2\na*3", ":a=2\n" + mv('a') + "II\n:a*3\n" + AV + "VI\n", 6},
-      {LIHTNE, {"-f", "-"}, {}, "2,5", ":2,5\n" + AV + "2.500000\n", 2},
-  });
+// A run at a terminal with a home of its own: the environment (TERM, HOME and the variables
+// given, "~" standing for HOME), the history file under HOME with its bytes before and after
+// the run (empty: no file), the keys typed, and the screen after the banner.
+void terminalis(const char* programm, std::vector<std::string> keskkond, const std::string& fail,
+                const std::string& enne, const std::string& parast,
+                const std::vector<std::string>& klahvid, const std::string& ekraan,
+                const std::vector<std::string>& argumendid = {},
+                const std::optional<std::string>& sisend = {}) {
+  SCOPED_TRACE(programm + (" " + fail));
+  std::string mall = (fs::temp_directory_path() / "zemtar-terminal-XXXXXX").string();
+  const fs::path kodu = mkdtemp(mall.data()), ajalugu = kodu / fail;
+  if (!enne.empty()) {
+    fs::create_directories(ajalugu.parent_path());
+    std::ofstream(ajalugu) << enne;
+  }
+  for (std::string& muutuja : keskkond) {
+    if (const std::size_t koht = muutuja.find('~'); koht != std::string::npos)
+      muutuja.replace(koht, 1, kodu.string());
+  }
+  keskkond.insert(keskkond.end(), {"TERM=xterm", "HOME=" + kodu.string()});
+  const protsessi_tulemus t = kaivita(programm, argumendid, sisend, TERMINAL, klahvid, keskkond);
+  EXPECT_EQ(t.valjund, PEALKIRI + ekraan);
+  EXPECT_EQ(t.staatus, 1);
+  EXPECT_EQ(loe(ajalugu), parast);
+  if (enne.empty() && !parast.empty()) {  // made by the program: the user's alone
+    EXPECT_EQ(fs::status(ajalugu).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(ajalugu.parent_path()).permissions(), fs::perms::owner_all);
+  }
+  fs::remove_all(kodu);
 }
 
-// Output that cannot be written stops the run in every mode, including what is left to write
-// at the end, and is told on standard error.
-TEST(Valjund, FullDiskEndsTheRunWithTwo) {
-  const std::string TAIS = "@: v\xE4ljundit ei saa kirjutada: No space left on device\n";
-  kontrolli({
-      {MOLEMAD, {"-k", "2+3"}, {}, {}, "", 2, TAIS, TAIS_KETAS},
-      {MOLEMAD, {"-f", "{skript}"}, "1+1\n", {}, "", 2, TAIS, TAIS_KETAS},
-      {MOLEMAD, {}, {}, "1+1\n", "", 2, TAIS, TAIS_KETAS},
-      {MOLEMAD, {"--version"}, {}, {}, "", 2, TAIS, TAIS_KETAS},
-  });
+TEST(Terminalis, EditsAndKeepsHistory) {
+  // Ctrl-D ends the run only on an empty line. The file and its folders are made.
+  terminalis(
+      ZEMTAR_LIHTNE, {}, ".local/state/zemtar/zemtar-lihtne.ajalugu", "", AJALUGU + "0+5\n",
+      {"1+1" + VASAK + VASAK + "0" + HOME + DELETE + END + BACKSPACE + "5" + CTRL_D + "\r", CTRL_D},
+      TERE + ":0+5\n" + AV_ + "5.000000\n:^D\n");
+  // Up recalls this run's line; Ctrl-C drops a line, which stays out of the history as blank
+  // lines and a repeat do. A file of no lines yet is a history.
+  terminalis(ZEMTAR, {"XDG_STATE_HOME=~/olek"}, "olek/zemtar/zemtar.ajalugu", AJALUGU,
+             AJALUGU + "2*3\nvalju\n",
+             {"2*3\r", "\r", "  \r", "xyz", CTRL_C, YLES + "\r", "valju\r"},
+             TERE + ":2*3\n" + AV_ + "VI\n:\n" + LOPP_ + ":\n" + LOPP_ + ":xyz\n:2*3\n" + AV_ +
+                 "VI\n:valju\n");
+  // Lines of earlier runs, from ZEMTAR_AJALUGU's file; the file keeps the last 1,000.
+  terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/a/b"}, "a/b", AJALUGU + arvud(1, 1000),
+             AJALUGU + arvud(2, 1000) + "999\n", {YLES + YLES + "\r", CTRL_D},
+             TERE + ":999\n" + AV_ + "CMXCIX\n:^D\n");
+  // A file that is not a history is not written over.
+  terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/kiri"}, "kiri", "Kallis Mari!\n", "Kallis Mari!\n",
+             {YLES + "1\r", CTRL_D}, TERE + ":1\n" + AV_ + "I\n:^D\n");
+  // ZEMTAR_AJALUGU set but empty: no file is read or written.
+  terminalis(ZEMTAR, {"ZEMTAR_AJALUGU="}, ".local/state/zemtar/zemtar.ajalugu", AJALUGU + "7*6\n",
+             AJALUGU + "7*6\n", {YLES + "\r", "1\r", CTRL_D},
+             TERE + ":\n" + LOPP_ + ":1\n" + AV_ + "I\n:^D\n");
+  // Lines from a file, or no HOME: no editing and no history file, and no trouble.
+  terminalis("/bin/sh", {}, ".local/state/zemtar/zemtar.ajalugu", "", "", {},
+             TERE + ":" + AV_ + "V\n:\n", {"-c", "exec \"$0\" <\"$1\"", ZEMTAR, "{f}"}, "2+3\n");
+  EXPECT_EQ(kaivita(ZEMTAR, {}, {}, TERMINAL, {"1\r", CTRL_D}, {"TERM=xterm"}).staatus, 1);
+  // In a UTF-8 locale every letter of the texts is UTF-8, the DOS code-page ones too.
+  terminalis(ZEMTAR_LIHTNE, {"LANG=C.UTF-8", "ZEMTAR_AJALUGU="}, ".local", "", "",
+             {"x\r", "2(3)\r", CTRL_D},
+             "V\xC3\xA4ljumiseks sisestage 'valju', juhiste saamiseks 'abi'\n:x\nViga: Muutuja "
+             "v\xC3\xA4\xC3\xA4rtustamata!\n:2(3)\nViga: '(' tehtem\xC3\xA4rgi asemel!\n:^D\n");
 }
 
-TEST(Klaviatuurilt, PromptsUntilValjuOrTheEnd) {
-  kontrolli({
-      {MOLEMAD, {}, {}, "valju\n", TERVITUS + ":", 1},
-      {MOLEMAD, {"-x"}, {}, "valju\n", TERVITUS + ":", 1},
-      {MOLEMAD, {"-F"}, {}, "valju\n", TERVITUS + ":", 1},
-      {MOLEMAD, {"-fx"}, {}, "valju\n", TERVITUS + ":", 1},
-      {MOLEMAD, {"-kk", "2+3"}, {}, "valju\n", TERVITUS + ":", 1},
-      {MOLEMAD, {"-"}, {}, "valju\n", TERVITUS + ":", 1},
-      {MOLEMAD, {"--helpx"}, {}, "valju\n", TERVITUS + ":", 1},
-      {ROOMA, {}, {}, "a=5\na+1\nvalju\n2\n", TERVITUS + ":" + mv('a') + "V\n:" + AV + "VI\n:", 1},
-      {LIHTNE,
-       {},
-       {},
-       "a=5\nA+1\nkas valjun\n2\n",
-       TERVITUS + ":" + mv('a') + "5.000000\n:" + AV + "6.000000\n:",
-       1},
-      {ROOMA,
-       {},
-       {},
-       "abi\nkabiin\nabi valju\n",
-       TERVITUS + ":" + ROOMA_ABI + ":" + ROOMA_ABI + ":",
-       1},
-      {LIHTNE, {}, {}, "x=abi\nx\n", TERVITUS + ":" + LIHTNE_ABI + ":" + VAARTUSTAMATA + ":", 1},
-      // A last line without a newline is still a line; the end of input then ends the run.
-      {ROOMA, {}, {}, "2+3", TERVITUS + ":" + AV + "V\n:", 1},
-      {ROOMA, {}, {}, "VALJU\n", TERVITUS + ":" + SUMBOL + ":", 1},
-      {LIHTNE, {}, {}, "VALJU\n", TERVITUS + ":" + VAARTUSTAMATA + ":", 1},
-  });
+// Without a terminal the prompt is still shown before the program waits for the line.
+TEST(Klaviatuurilt, PromptsBeforeItWaits) {
+  const protsessi_tulemus t = kaivita(ZEMTAR, {}, {}, TORUD, {"2+3\n", "valju\n"});
+  EXPECT_EQ(t.valjund, PEALKIRI + zemtar::TERVITUS + ":" + AV + "V\n:");
+  EXPECT_EQ(t.staatus, 1);
 }
 
 }  // namespace

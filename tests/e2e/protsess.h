@@ -1,46 +1,56 @@
-// Runs a built program as a process with given arguments and standard input, and captures
-// its standard output, standard error and exit status.
+// Runs the built programs as processes and checks tables of such runs. ZEMTAR_EEL, if set, is
+// a command (valgrind in a script) that runs every program.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-// What goes wrong around the process, if anything.
-enum hairimine {
-  POLE,
-  TAIS_KETAS,   // standard output is /dev/full (and not compared)
-  LUGEMISVIGA,  // standard input fails, instead of ending, after the bytes of sisend
+#include "tekstid.h"
+
+// Where standard input and output lead, if not to a file of sisend's bytes and a pipe.
+enum kuhu {
+  FAILID,
+  TAIS_KETAS,   // output is /dev/full
+  LUGEMISVIGA,  // input fails, instead of ending, after sisend's bytes
+  TORUD,        // keys are typed into a pipe
+  TERMINAL,     // a pseudo-terminal of 200 columns for both
 };
 
 struct protsessi_tulemus {
-  std::string valjund;
-  std::string vead;
-  int staatus;  // the exit status, or 1000 + the signal that ended the process
+  std::string valjund, vead;  // at a terminal, valjund is the screen it shows
+  int staatus;                // the exit status, or 1000 + the signal that ended the process
 };
 
-// With no sisend, standard input is closed.
-protsessi_tulemus kaivita(const std::string& programm, const std::vector<std::string>& argumendid,
-                          const std::optional<std::string>& sisend, hairimine hairitud = POLE);
+// With no sisend, standard input is closed; "{f}" among the arguments is a file of its bytes.
+// Each key is typed once the program waits for it, after a prompt or the echo of what was
+// typed. Only the environment given, if any.
+protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> argumendid,
+                          const std::optional<std::string>& sisend, kuhu k = FAILID,
+                          const std::vector<std::string>& klahvid = {},
+                          std::vector<std::string> keskkond = {});
 
 // A file's bytes; none when it cannot be read.
 std::string loe(const std::string& nimi);
 
-// A file of the given bytes that is removed when the object goes.
-class ajutine_fail {
- public:
-  explicit ajutine_fail(const std::string& sisu);
-  ~ajutine_fail();
-  ajutine_fail(const ajutine_fail&) = delete;
-  ajutine_fail& operator=(const ajutine_fail&) = delete;
-  const std::string& nimi() const { return nimi_; }
+enum kellele { ROOMA = 1, LIHTNE = 2, MOLEMAD = 3 };
 
- private:
-  std::string nimi_;
+struct juhtum {
+  int kellele;
+  std::vector<std::string> argumendid;
+  std::optional<std::string> sisend;
+  std::string valjund;  // after the banner
+  int staatus;
+  std::string vead = "";  // each '@' is the program's name
+  kuhu k = FAILID;
 };
 
-// Runs a program on a pseudo-terminal of 200 columns, with only the environment given,
-// typing each of klahvid once the program waits for it. The screen a terminal would show
-// (valjund) and the exit status.
-protsessi_tulemus terminalis(const std::string& programm, const std::vector<std::string>& keskkond,
-                             const std::vector<std::string>& klahvid);
+// Runs every case with each program it names, in a UTF-8 locale: standard output and standard
+// error byte for byte, and the exit status as the shell sees it (the low eight bits).
+void kontrolli(const std::vector<juhtum>& juhtumid);
+
+inline const std::string PEALKIRI = std::string(zemtar::PEALKIRI) + zemtar::AUTOR;
+inline const std::string AV = zemtar::AVALDISE_VAARTUS;
+inline std::string mv(char muutuja) {
+  return std::string("Muutuja ") + muutuja + " v\xE4\xE4rtus=";
+}
