@@ -16,10 +16,18 @@ viga() {
   exit 1
 }
 
-echo "== manual pages: groff -man -ww"
+echo "== manual pages: groff -man -ww, the sections in their order, the NIMI line"
+sektsioonid="NIMI,KOKKUVÕTE,KIRJELDUS,TÖÖVIISID,SÜNTAKS,OMISTAMINE,TULEMUSED,TEATED,KODEERING"
+sektsioonid+=",VÄLJUMISKOOD,KESKKOND,FAILID,NÄITED,VAATA KA"
 for leht in man/*.1; do
   hoiatused=$(groff -man -Tutf8 -ww -z -K utf8 "$leht" 2>&1)
   [ -z "$hoiatused" ] || viga "$leht:"$'\n'"$hoiatused"
+  # Section headings are the only lines at the margin, besides the header and the footer.
+  pealkirjad=$(LC_ALL=C.UTF-8 MANWIDTH=80 MANPAGER=cat man -l "$leht" | grep -v '^$' | sed '1d;$d' |
+    grep -v '^ ' | paste -sd,)
+  [ "$pealkirjad" = "$sektsioonid" ] || viga "$leht: the sections are $pealkirjad"
+  # The NIMI line as whatis and apropos read it.
+  lexgrog "$leht" | grep -q ": \"$(basename "$leht" .1) - " || viga "$leht: no NIMI line for whatis"
 done
 
 echo "== cmake --install under a prefix"
