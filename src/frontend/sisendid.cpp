@@ -54,6 +54,7 @@ int skriptist(std::FILE* sisse, kirjutaja valja) {
   // A name that opens but cannot be read, such as a folder, is no script either; a failure
   // later on has to be told apart from the script's end, and output may be a file by then.
   if (loetud) {
+    valja.saada();
     teata_hadast(SKRIPT_EI_LOE);
   } else {
     valja.tekst(EI_SAA_FAILI);
@@ -93,6 +94,7 @@ int klaviatuurilt(std::FILE* sisse, kirjutaja valja) {
   std::string_view rida;
   for (;;) {
     // The end of input ends the run as "valju" would; output that fails ends it too.
+    valja.saada();
     if (!valja.korras() || !lugeja.loe(rida)) break;
     if (tootle_rida(avaldis, rida, true, valja) == LOPETA) break;
   }
