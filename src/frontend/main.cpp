@@ -2,6 +2,7 @@
 // the check that everything printed has been written.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
   valja.saada();
   const bool korras = valja.korras();
   if (std::fclose(stdout) != 0 || !korras) {
-    zemtar::teata_hadast(zemtar::VALJUND_EI_KIRJUTA);
+    zemtar::teata_hadast(zemtar::VALJUND_EI_KIRJUTA, errno);
     return zemtar::HADA;
   }
   return staatus;

@@ -51,11 +51,12 @@ int skriptist(std::FILE* sisse, kirjutaja valja) {
     tootle_rida(avaldis, rida, false, valja);
   }
   if (!lugeja.viga()) return valjumiskood(avaldis.tulemus);
+  const int pohjus = errno;
   // A name that opens but cannot be read, such as a folder, is no script either; a failure
   // later on has to be told apart from the script's end, and output may be a file by then.
   if (loetud) {
     valja.saada();
-    teata_hadast(SKRIPT_EI_LOE);
+    teata_hadast(SKRIPT_EI_LOE, pohjus);
   } else {
     valja.tekst(EI_SAA_FAILI);
   }
@@ -101,8 +102,7 @@ int klaviatuurilt(std::FILE* sisse, kirjutaja valja) {
   return 1;
 }
 
-void teata_hadast(const char* mis) {
-  const int pohjus = errno;
+void teata_hadast(const char* mis, int pohjus) {
   const kirjutaja vead(stderr, terminali_tahestik(stderr));
   vead.tekst(PROGRAMM);
   vead.tekst(": ");
