@@ -68,6 +68,7 @@ sort >"$tmp/oodatud" <<'EOF'
 -rwxr-xr-x root/root ./usr/bin/zemtar-lihtne
 -rw-r--r-- root/root ./usr/share/doc/zemtar/changelog.Debian.gz
 -rw-r--r-- root/root ./usr/share/doc/zemtar/copyright
+-rw-r--r-- root/root ./usr/share/lintian/overrides/zemtar
 -rw-r--r-- root/root ./usr/share/man/man1/zemtar.1.gz
 -rw-r--r-- root/root ./usr/share/man/man1/zemtar-lihtne.1.gz
 EOF

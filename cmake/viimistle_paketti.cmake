@@ -1,6 +1,6 @@
 # Run by CPack on the staged files before it packs them, for what Debian expects of a package
-# and a plain install does not do: programs stripped as dh_strip strips them, manual pages and
-# the Debian changelog compressed with gzip -9n (no name or time stamp inside, so the bytes are
+# and a plain install does not do: programs stripped as dh_strip strips them, lintian's overrides,
+# manual pages and the Debian changelog compressed with gzip -9n (no name or time stamp inside, so the bytes are
 # reproducible).
 set(juur "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
 
@@ -38,3 +38,8 @@ endif()
 foreach(fail IN LISTS lehed ITEMS "${dokud}/changelog.Debian")
   kaivita(gzip -9nf "${fail}")
 endforeach()
+
+# Why lintian's notes on the statically linked terminal library are expected.
+get_filename_component(ohitused "${dokud}/../../lintian/overrides" ABSOLUTE)
+file(MAKE_DIRECTORY "${ohitused}")
+file(COPY_FILE ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides "${ohitused}/zemtar")

@@ -17,6 +17,28 @@ void kirjutaja::teisenda(std::string_view t) const {
   baidid(t.substr(algus));
 }
 
+// What does not fit the block: the block goes out first, then the bytes start it afresh, or
+// go out on their own when they are more than it holds.
+void kirjutaja::kirjuta(std::string_view b) const {
+  if (kogu != nullptr) {
+    std::fwrite(kogu->baidid, 1, kogu->pikkus, voog);
+    kogu->pikkus = 0;
+    if (b.size() <= plokk::MAHT) {
+      baidid(b);
+      return;
+    }
+  }
+  std::fwrite(b.data(), 1, b.size(), voog);
+}
+
+void kirjutaja::saada() const {
+  if (kogu != nullptr) {
+    std::fwrite(kogu->baidid, 1, kogu->pikkus, voog);
+    kogu->pikkus = 0;
+  }
+  std::fflush(voog);
+}
+
 void kirjutaja::viga(const char* teade) const {
   tekst(VIGA_EES);
   tekst(teade);

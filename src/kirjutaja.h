@@ -1,19 +1,31 @@
-// Where the programs print: a stream, and the character set in which its reader gets the fixed
-// texts' letters. What the user typed goes out as it came.
+// Where the programs print: a stream, the character set in which its reader gets the fixed
+// texts' letters, and a block in which bytes for a file or a pipe gather. What the user typed
+// goes out as it came.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "tahestik.h"
 
 namespace zemtar {
 
+// Output gathered for a stream and handed to it a block at a time, so that a script's line
+// costs a copy or two instead of several calls into the C library.
+struct plokk {
+  static constexpr std::size_t MAHT = 16 * 1024;
+  std::size_t pikkus = 0;
+  char baidid[MAHT];
+};
+
 class kirjutaja {
  public:
-  // Copied freely, as a stream pointer is. A bare stream (a pipe, a file, a test's buffer) gets
-  // every byte as stored.
-  kirjutaja(std::FILE* voog, tahestik tahed = tahestik::SAMA) : voog(voog), tahed(tahed) {}
+  // Copied freely, as a stream pointer is; copies share the stream and the block. A bare
+  // stream (a test's buffer, say) gets every byte as stored, at once.
+  kirjutaja(std::FILE* voog, tahestik tahed = tahestik::SAMA, plokk* kogu = nullptr)
+      : voog(voog), tahed(tahed), kogu(kogu) {}
 
   // A fixed text, or a line made of one and of ASCII, its letters in the reader's set.
   void tekst(std::string_view t) const {
@@ -26,8 +38,19 @@ class kirjutaja {
   // "Viga: ", a message that an error token carried, and a newline.
   void viga(const char* teade) const;
   // The user's own bytes, never converted.
-  void baidid(std::string_view b) const { std::fwrite(b.data(), 1, b.size(), voog); }
-  void baidid(char b) const { std::fputc(b, voog); }
+  void baidid(std::string_view b) const {
+    if (kogu != nullptr && b.size() <= plokk::MAHT - kogu->pikkus) {
+      std::memcpy(kogu->baidid + kogu->pikkus, b.data(), b.size());
+      kogu->pikkus += b.size();
+    } else {
+      kirjuta(b);
+    }
+  }
+  void baidid(char b) const { baidid(std::string_view(&b, 1)); }
+
+  // Hands everything gathered to the stream and flushes it: before a read that waits for the
+  // user, and at the end.
+  void saada() const;
 
   // Whether every write so far has gone through. The stream keeps the record, so copies of a
   // writer agree, and a failure is seen wherever it is asked next.
@@ -37,8 +60,10 @@ class kirjutaja {
 
  private:
   void teisenda(std::string_view t) const;
+  void kirjuta(std::string_view b) const;
 
   tahestik tahed;
+  plokk* kogu;
 };
 
 }  // namespace zemtar

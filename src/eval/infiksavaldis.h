@@ -41,8 +41,9 @@ class infiksavaldis {
 
   lekseem* uus(lekseem sisu);
   int pane(magasin& m, lekseem* t);
-  int katkesta(const char* teade);
-  int katkesta_teatega(const char* teade);
+  // A line's end by a message: once a line at most, so kept out of the way of the rest.
+  [[gnu::cold]] int katkesta(const char* teade);
+  [[gnu::cold]] int katkesta_teatega(const char* teade);
 
   float vaartused[MUUTUJAID] = {};
   std::int32_t vaartustatud[MUUTUJAID] = {};

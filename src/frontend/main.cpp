@@ -1,5 +1,8 @@
 // Program entry: the banner, then the input mode the first argument chooses, and at the end
 // the check that everything printed has been written.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -46,14 +49,19 @@ int kaivita(const char* valik, const char* argument, kirjutaja valja) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const kirjutaja valja(stdout, zemtar::terminali_tahestik(stdout));
+  // Into a file or a pipe the output goes a block at a time; at a terminal, line by line as
+  // the C library sends it, so that a script read from the keyboard answers each line.
+  zemtar::plokk plokk;
+  const kirjutaja valja(stdout, zemtar::terminali_tahestik(stdout),
+                        isatty(STDOUT_FILENO) ? nullptr : &plokk);
   valja.tekst(zemtar::PEALKIRI);
   valja.tekst(zemtar::AUTOR);
   const int staatus = kaivita(argc > 1 ? argv[1] : nullptr, argc > 2 ? argv[2] : nullptr, valja);
   // The last of the output leaves only now; a failure even here means the run failed.
+  valja.saada();
   const bool korras = valja.korras();
   if (std::fclose(stdout) != 0 || !korras) {
-    zemtar::teata_hadast(zemtar::VALJUND_EI_KIRJUTA);
+    zemtar::teata_hadast(zemtar::VALJUND_EI_KIRJUTA, errno);
     return zemtar::HADA;
   }
   return staatus;

@@ -1,26 +1,84 @@
 #include "frontend/ridade_lugeja.h"
 
-#include <stdio.h>  // getline
+#include <unistd.h>
 
-#include <cstdlib>
+#include <cerrno>
+#include <cstring>
 
 namespace zemtar {
 
-ridade_lugeja::~ridade_lugeja() {
-  std::free(puhver);
-}
+namespace {
+
+// Room for a few hundred typical lines; a longer line makes the buffer grow to hold it.
+constexpr std::size_t ALGNE_MAHT = 16 * 1024;
+
+}  // namespace
+
+ridade_lugeja::ridade_lugeja(std::FILE* sisse)
+    : sisse(sisse), fd(fileno(sisse)), puhver(new char[ALGNE_MAHT]), maht(ALGNE_MAHT) {}
 
 bool ridade_lugeja::loe(std::string_view& rida) {
-  const ssize_t pikkus = getline(&puhver, &maht, sisse);
-  if (pikkus < 0) return false;
-  std::size_t n = static_cast<std::size_t>(pikkus);
-  const bool reavahetus = puhver[n - 1] == '\n';
-  const std::size_t lopp = reavahetus ? n - 1 : n;
-  if (lopp > 0 && puhver[lopp - 1] == '\r') {
-    if (reavahetus) puhver[lopp - 1] = '\n';
+  std::size_t otsitud = 0;  // bytes after algus known to hold no newline
+  std::size_t n = 0;
+  for (;;) {
+    const char* const ootel = puhver.get() + algus;
+    const void* reavahetus = std::memchr(ootel + otsitud, '\n', lopp - algus - otsitud);
+    if (reavahetus != nullptr) {
+      n = static_cast<std::size_t>(static_cast<const char*>(reavahetus) - ootel) + 1;
+      break;
+    }
+    otsitud = lopp - algus;
+    if (!loe_juurde()) {
+      if (viga_ || lopp == algus) return false;
+      n = lopp - algus;
+      break;
+    }
+  }
+  char* const r = puhver.get() + algus;
+  algus += n;
+  const bool reavahetusega = r[n - 1] == '\n';
+  const std::size_t sisu = reavahetusega ? n - 1 : n;
+  if (sisu > 0 && r[sisu - 1] == '\r') {
+    if (reavahetusega) r[sisu - 1] = '\n';
     --n;
   }
-  rida = std::string_view(puhver, n);
+  rida = std::string_view(r, n);
+  return true;
+}
+
+// Reads what the stream has ready behind the lines not yet handed out, moving them to the
+// front or growing the buffer first when there is no room. False at the end and on an error.
+bool ridade_lugeja::loe_juurde() {
+  if (otsas) return false;
+  if (lopp == maht) {
+    const std::size_t ootel = lopp - algus;
+    if (algus > 0 && ootel < maht / 2) {
+      std::memmove(puhver.get(), puhver.get() + algus, ootel);
+    } else {
+      const std::size_t uus = 2 * maht;
+      std::unique_ptr<char[]> suurem(new char[uus]);
+      if (ootel > 0) std::memcpy(suurem.get(), puhver.get() + algus, ootel);
+      puhver = std::move(suurem);
+      maht = uus;
+    }
+    algus = 0;
+    lopp = ootel;
+  }
+  ssize_t saadud;
+  if (fd >= 0) {
+    do {
+      saadud = read(fd, puhver.get() + lopp, maht - lopp);
+    } while (saadud < 0 && errno == EINTR);
+  } else {
+    saadud = static_cast<ssize_t>(std::fread(puhver.get() + lopp, 1, maht - lopp, sisse));
+    if (saadud == 0 && std::ferror(sisse)) saadud = -1;
+  }
+  if (saadud <= 0) {
+    otsas = true;
+    viga_ = saadud < 0;
+    return false;
+  }
+  lopp += static_cast<std::size_t>(saadud);
   return true;
 }
 

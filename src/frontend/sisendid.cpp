@@ -51,10 +51,12 @@ int skriptist(std::FILE* sisse, kirjutaja valja) {
     tootle_rida(avaldis, rida, false, valja);
   }
   if (!lugeja.viga()) return valjumiskood(avaldis.tulemus);
+  const int pohjus = errno;
   // A name that opens but cannot be read, such as a folder, is no script either; a failure
   // later on has to be told apart from the script's end, and output may be a file by then.
   if (loetud) {
-    teata_hadast(SKRIPT_EI_LOE);
+    valja.saada();
+    teata_hadast(SKRIPT_EI_LOE, pohjus);
   } else {
     valja.tekst(EI_SAA_FAILI);
   }
@@ -93,14 +95,14 @@ int klaviatuurilt(std::FILE* sisse, kirjutaja valja) {
   std::string_view rida;
   for (;;) {
     // The end of input ends the run as "valju" would; output that fails ends it too.
+    valja.saada();
     if (!valja.korras() || !lugeja.loe(rida)) break;
     if (tootle_rida(avaldis, rida, true, valja) == LOPETA) break;
   }
   return 1;
 }
 
-void teata_hadast(const char* mis) {
-  const int pohjus = errno;
+void teata_hadast(const char* mis, int pohjus) {
   const kirjutaja vead(stderr, terminali_tahestik(stderr));
   vead.tekst(PROGRAMM);
   vead.tekst(": ");

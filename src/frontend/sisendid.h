@@ -23,7 +23,7 @@ int failist(const char* nimi, kirjutaja valja);
 int klaviatuurilt(std::FILE* sisse, kirjutaja valja);
 
 // Tells standard error why the run stops: the program's name, what failed, and the system's
-// reason for the last failed call.
-void teata_hadast(const char* mis);
+// reason (an errno value).
+void teata_hadast(const char* mis, int pohjus);
 
 }  // namespace zemtar
