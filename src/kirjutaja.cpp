@@ -21,8 +21,7 @@ void kirjutaja::teisenda(std::string_view t) const {
 // go out on their own when they are more than it holds.
 void kirjutaja::kirjuta(std::string_view b) const {
   if (kogu != nullptr) {
-    std::fwrite(kogu->baidid, 1, kogu->pikkus, voog);
-    kogu->pikkus = 0;
+    anna_plokk();
     if (b.size() <= plokk::MAHT) {
       baidid(b);
       return;
@@ -32,11 +31,13 @@ void kirjutaja::kirjuta(std::string_view b) const {
 }
 
 void kirjutaja::saada() const {
-  if (kogu != nullptr) {
-    std::fwrite(kogu->baidid, 1, kogu->pikkus, voog);
-    kogu->pikkus = 0;
-  }
+  if (kogu != nullptr) anna_plokk();
   std::fflush(voog);
+}
+
+void kirjutaja::anna_plokk() const {
+  std::fwrite(kogu->baidid, 1, kogu->pikkus, voog);
+  kogu->pikkus = 0;
 }
 
 void kirjutaja::viga(const char* teade) const {

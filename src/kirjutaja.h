@@ -61,6 +61,8 @@ class kirjutaja {
  private:
   void teisenda(std::string_view t) const;
   void kirjuta(std::string_view b) const;
+  // The block's bytes to the stream, which leaves the block empty.
+  void anna_plokk() const;
 
   tahestik tahed;
   plokk* kogu;
