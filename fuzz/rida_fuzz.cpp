@@ -2,7 +2,9 @@
 // keywords count (keyboard) or not (script), the rest is read line by line as a run reads it
 // and handed to one evaluator kept for the whole run. Every line must leave exactly what the
 // program may print for it, with a result that reads back to the evaluator's value.
-#include <stdio.h>  // fmemopen, fopencookie
+#include <stdio.h>  // fopencookie
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -160,7 +162,12 @@ void kontrolli(infiksavaldis& avaldis, kogum& v, std::string_view rida,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* andmed, std::size_t suurus) {
   if (suurus < 2) return 0;
   const bool votmesonad = (andmed[0] & 1) != 0;
-  std::FILE* sisse = fmemopen(const_cast<std::uint8_t*>(andmed + 1), suurus - 1, "r");
+  // A file of the bytes, read through its descriptor as the programs read a script.
+  const int fd = memfd_create("rida", 0);
+  if (fd < 0 || write(fd, andmed + 1, suurus - 1) != static_cast<ssize_t>(suurus - 1) ||
+      lseek(fd, 0, SEEK_SET) != 0)
+    std::abort();
+  std::FILE* sisse = fdopen(fd, "r");
   if (sisse == nullptr) std::abort();
   // Never freed: it serves every input of the run.
   static kogum* const v = new kogum();

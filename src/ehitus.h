@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "kirjutaja.h"
+#include "output/kirjutaja.h"
 #include "lexer/lekseem.h"
 
 namespace zemtar {

@@ -1,8 +1,8 @@
 // The fixed texts' letters as each character set gets them; the user's bytes never change.
-#include "tahestik.h"
+#include "output/tahestik.h"
 
 #include "arvutus.h"
-#include "kirjutaja.h"
+#include "output/kirjutaja.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "eval/magasin.h"
 #include "eval/varu.h"
-#include "kirjutaja.h"
+#include "output/kirjutaja.h"
 #include "lexer/leksator.h"
 
 namespace zemtar {

@@ -1,7 +1,5 @@
 // Program entry: the banner, then the input mode the first argument chooses, and at the end
 // the check that everything printed has been written.
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,7 +7,7 @@
 
 #include "ehitus.h"
 #include "frontend/sisendid.h"
-#include "frontend/terminal.h"
+#include "platform/platvorm.h"
 #include "teated.h"
 
 namespace {
@@ -53,7 +51,7 @@ int main(int argc, char** argv) {
   // the C library sends it, so that a script read from the keyboard answers each line.
   zemtar::plokk plokk;
   const kirjutaja valja(stdout, zemtar::terminali_tahestik(stdout),
-                        isatty(STDOUT_FILENO) ? nullptr : &plokk);
+                        zemtar::on_terminal(stdout) ? nullptr : &plokk);
   valja.tekst(zemtar::PEALKIRI);
   valja.tekst(zemtar::AUTOR);
   const int staatus = kaivita(argc > 1 ? argv[1] : nullptr, argc > 2 ? argv[2] : nullptr, valja);

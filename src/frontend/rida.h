@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "eval/infiksavaldis.h"
-#include "kirjutaja.h"
+#include "output/kirjutaja.h"
 
 namespace zemtar {
 

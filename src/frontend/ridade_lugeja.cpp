@@ -1,9 +1,8 @@
 #include "frontend/ridade_lugeja.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
+
+#include "platform/platvorm.h"
 
 namespace zemtar {
 
@@ -15,7 +14,7 @@ constexpr std::size_t ALGNE_MAHT = 16 * 1024;
 }  // namespace
 
 ridade_lugeja::ridade_lugeja(std::FILE* sisse)
-    : sisse(sisse), fd(fileno(sisse)), puhver(new char[ALGNE_MAHT]), maht(ALGNE_MAHT) {}
+    : sisse(sisse), puhver(new char[ALGNE_MAHT]), maht(ALGNE_MAHT) {}
 
 bool ridade_lugeja::loe(std::string_view& rida) {
   std::size_t otsitud = 0;  // bytes after algus known to hold no newline
@@ -64,15 +63,7 @@ bool ridade_lugeja::loe_juurde() {
     algus = 0;
     lopp = ootel;
   }
-  ssize_t saadud;
-  if (fd >= 0) {
-    do {
-      saadud = read(fd, puhver.get() + lopp, maht - lopp);
-    } while (saadud < 0 && errno == EINTR);
-  } else {
-    saadud = static_cast<ssize_t>(std::fread(puhver.get() + lopp, 1, maht - lopp, sisse));
-    if (saadud == 0 && std::ferror(sisse)) saadud = -1;
-  }
+  const std::ptrdiff_t saadud = loe_valmis(sisse, puhver.get() + lopp, maht - lopp);
   if (saadud <= 0) {
     otsas = true;
     viga_ = saadud < 0;

@@ -28,7 +28,6 @@ class ridade_lugeja {
   bool loe_juurde();
 
   std::FILE* sisse;
-  int fd;  // -1 for a stream without one, read through the C library instead
   std::unique_ptr<char[]> puhver;
   std::size_t maht;
   std::size_t algus = 0;  // the lines not yet handed out are puhver[algus, lopp)

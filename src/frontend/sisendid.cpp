@@ -12,7 +12,6 @@
 #include "frontend/klaviatuur.h"
 #include "frontend/rida.h"
 #include "frontend/ridade_lugeja.h"
-#include "frontend/terminal.h"
 #include "teated.h"
 
 namespace zemtar {

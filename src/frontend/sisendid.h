@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "kirjutaja.h"
+#include "output/kirjutaja.h"
 
 namespace zemtar {
 

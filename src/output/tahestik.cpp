@@ -1,6 +1,8 @@
-#include "tahestik.h"
+#include "output/tahestik.h"
 
 #include <array>
+
+#include "platform/platvorm.h"
 
 namespace zemtar {
 
@@ -41,6 +43,10 @@ constexpr kujud LATIN_TABEL = kujud_jaoks(tahestik::LATIN);
 constexpr kujud ASCII_TABEL = kujud_jaoks(tahestik::ASCII);
 
 }  // namespace
+
+tahestik terminali_tahestik(std::FILE* voog) {
+  return on_terminal(voog) ? tahestik_nimest(terminali_koodistik()) : tahestik::SAMA;
+}
 
 tahestik tahestik_nimest(std::string_view koodistik) {
   if (koodistik == "UTF-8") return tahestik::UTF8;

@@ -21,12 +21,14 @@ class ajalugu {
   void lisa(std::string_view rida);
 
   // The lines, for libedit's recall and search.
-  ::history* kirjed() const { return kirjed_; }
+  struct ::history* kirjed() const {
+    return kirjed_;
+  }
 
  private:
   void salvesta() const;
 
-  ::history* kirjed_;
+  struct ::history* kirjed_;
   std::string fail;  // empty: no file is read or written
 };
 

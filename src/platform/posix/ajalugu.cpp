@@ -1,4 +1,4 @@
-#include "frontend/ajalugu.h"
+#include "platform/posix/ajalugu.h"
 
 #include <histedit.h>
 #include <sys/stat.h>

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "tahestik.h"
+#include "output/tahestik.h"
 
 namespace zemtar {
 
@@ -43,7 +43,7 @@ class kirjutaja {
       std::memcpy(kogu->baidid + kogu->pikkus, b.data(), b.size());
       kogu->pikkus += b.size();
     } else {
-      kirjuta(b);
+      ule_ploki(b);
     }
   }
   void baidid(char b) const { baidid(std::string_view(&b, 1)); }
@@ -60,7 +60,7 @@ class kirjutaja {
 
  private:
   void teisenda(std::string_view t) const;
-  void kirjuta(std::string_view b) const;
+  void ule_ploki(std::string_view b) const;
   // The block's bytes to the stream, which leaves the block empty.
   void anna_plokk() const;
 

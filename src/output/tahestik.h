@@ -2,6 +2,7 @@
 // knows which bytes of the texts are Estonian letters.
 #pragma once
 
+#include <cstdio>
 #include <string_view>
 
 namespace zemtar {
@@ -12,6 +13,10 @@ enum class tahestik {
   LATIN,  // the single-byte sets that keep them at e4, f5, f6 and fc
   ASCII,  // a, o, o, u: the C locale and every set not known here
 };
+
+// The set of the terminal's reader when the stream is a terminal; otherwise the texts' bytes as
+// stored, whatever the terminal would show.
+tahestik terminali_tahestik(std::FILE* voog);
 
 // The set that a locale's codeset name (as nl_langinfo(CODESET) gives it) stands for.
 tahestik tahestik_nimest(std::string_view koodistik);

@@ -1,5 +1,6 @@
-#include "kirjutaja.h"
+#include "output/kirjutaja.h"
 
+#include "platform/platvorm.h"
 #include "teated.h"
 
 namespace zemtar {
@@ -19,7 +20,7 @@ void kirjutaja::teisenda(std::string_view t) const {
 
 // What does not fit the block: the block goes out first, then the bytes start it afresh, or
 // go out on their own when they are more than it holds.
-void kirjutaja::kirjuta(std::string_view b) const {
+void kirjutaja::ule_ploki(std::string_view b) const {
   if (kogu != nullptr) {
     anna_plokk();
     if (b.size() <= plokk::MAHT) {
@@ -27,7 +28,7 @@ void kirjutaja::kirjuta(std::string_view b) const {
       return;
     }
   }
-  std::fwrite(b.data(), 1, b.size(), voog);
+  zemtar::kirjuta(voog, b);
 }
 
 void kirjutaja::saada() const {
@@ -36,7 +37,7 @@ void kirjutaja::saada() const {
 }
 
 void kirjutaja::anna_plokk() const {
-  std::fwrite(kogu->baidid, 1, kogu->pikkus, voog);
+  zemtar::kirjuta(voog, {kogu->baidid, kogu->pikkus});
   kogu->pikkus = 0;
 }
 

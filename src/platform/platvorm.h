@@ -1,0 +1,37 @@
+// What the programs ask of the operating system. Each system's folder (src/platform/posix,
+// src/platform/windows) defines all of it, CMake links one, and no other code asks which.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string_view>
+
+namespace zemtar {
+
+// Whether a person reads or types at the stream: a terminal, or a console.
+bool on_terminal(std::FILE* voog);
+
+// The name of the character set in which a terminal shows text ("UTF-8", "ISO-8859-1", ...).
+std::string_view terminali_koodistik();
+
+// Up to maht bytes of what the stream has ready, waiting only while it has none, as they are:
+// no line end is translated. The count, 0 at the end, or -1 after an error (errno says why).
+std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht);
+
+// The last step of all output. A failure stays on the stream, where std::ferror finds it.
+void kirjuta(std::FILE* voog, std::string_view baidid);
+
+// Line editing at a terminal, where the system and the build have it.
+struct rea_toimetaja;
+
+// nullptr unless both streams are a terminal and lines can be edited there; lines are then
+// read as from any other stream.
+rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja);
+
+// Shows the prompt and gives the line typed, with a newline; its bytes stay valid until the
+// next call. False when the user ends the input, and after an error.
+bool loe_rida(rea_toimetaja* toimetaja, std::string_view& rida);
+
+void sulge_toimetaja(rea_toimetaja* toimetaja);
+
+}  // namespace zemtar

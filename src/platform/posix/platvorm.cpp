@@ -1,0 +1,35 @@
+// The streams on a POSIX system: a terminal is what isatty says, its character set is the
+// locale's, and reads and writes go to the descriptors as they are.
+#include "platform/platvorm.h"
+
+#include <langinfo.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+
+namespace zemtar {
+
+bool on_terminal(std::FILE* voog) {
+  return isatty(fileno(voog)) != 0;
+}
+
+std::string_view terminali_koodistik() {
+  // Only the character type: numbers and everything else keep the C library's defaults.
+  std::setlocale(LC_CTYPE, "");
+  return nl_langinfo(CODESET);
+}
+
+std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht) {
+  ssize_t saadud;
+  do {
+    saadud = read(fileno(voog), puhver, maht);
+  } while (saadud < 0 && errno == EINTR);
+  return saadud;
+}
+
+void kirjuta(std::FILE* voog, std::string_view baidid) {
+  std::fwrite(baidid.data(), 1, baidid.size(), voog);
+}
+
+}  // namespace zemtar
