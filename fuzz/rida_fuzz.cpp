@@ -28,11 +28,11 @@ constexpr char VAARTUS[] = " v\xE4\xE4rtus=";
 constexpr const char* TEATED[] = {
     OOTAMATU_ARV,           OOTAMATU_MUUTUJA,         VAARTUSTAMATA,
     AVAV_SULG_TEHTE_ASEMEL, SULGEV_SULG_TEHTE_ASEMEL, TEHE_ARVU_ASEMEL,
-    LOPP_ARVU_ASEMEL,       MAGASIN_POLE_TUHI,        LUBAMATU_MUUTUJANIMI,
+    LOPP_ARVU_ASEMEL,       MAGASIN_POLE_TYHI,        LUBAMATU_MUUTUJANIMI,
 };
 // Carried by tokens and printed after "Viga: ".
 constexpr const char* LEKSEEMI_TEATED[] = {
-    MAGASIN_TAIS, MAGASIN_TUHI, LUBAMATU_KOMA, VIGANE_ROOMA_ARV, LUBAMATU_SUMBOL,
+    MAGASIN_TAIS, MAGASIN_TYHI, LUBAMATU_KOMA, VIGANE_ROOMA_ARV, LUBAMATU_SUMBOL,
 };
 
 // Gathers what the program prints. Kept for the whole fuzzing run, so that its two buffers

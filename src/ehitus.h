@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "output/kirjutaja.h"
 #include "lexer/lekseem.h"
+#include "output/kirjutaja.h"
 
 namespace zemtar {
 

@@ -21,6 +21,7 @@ inline constexpr char VOTI_ABI[] = "abi";
 // Said on standard error, after the program's name, when a run cannot go on.
 inline constexpr char VALJUND_EI_KIRJUTA[] = "v\xE4ljundit ei saa kirjutada";
 inline constexpr char SKRIPT_EI_LOE[] = "skripti ei saa edasi lugeda";
+inline constexpr char RIDA_EI_MAHU[] = "rida ei mahu m\xE4llu";
 
 // "--help": the options, the environment and the exit statuses. Each '@' is the program's name.
 inline constexpr char KASUTUS[] =
@@ -38,8 +39,8 @@ inline constexpr char KASUTUS[] =
     "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
     "\nL\xF5petamise olek:\n"
     "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
-    "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist v\xF5i\n"
-    "  v\xE4ljundit ei saa kirjutada.\n"
+    "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist, rida ei\n"
+    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n"
     "\nT\xE4psemalt: man @\n";
 
 // Help entries 2 to 14, the same in both programs; each program adds its own head and tail.
@@ -76,12 +77,12 @@ inline constexpr char AVAV_SULG_TEHTE_ASEMEL[] = "Viga: '(' tehtem\x84rgi asemel
 inline constexpr char SULGEV_SULG_TEHTE_ASEMEL[] = "Viga: ')' tehtem\x84rgi asemel!\n";
 inline constexpr char TEHE_ARVU_ASEMEL[] = "Viga: Tehtem\x84rk arvu asemel!\n";
 inline constexpr char LOPP_ARVU_ASEMEL[] = "Viga: Avaldise l\x93pp arvu asemel!\n";
-inline constexpr char MAGASIN_POLE_TUHI[] = "Viga: Magasin pole t\x81hi! (kontrolli sulge)\n";
+inline constexpr char MAGASIN_POLE_TYHI[] = "Viga: Magasin pole t\x81hi! (kontrolli sulge)\n";
 inline constexpr char LUBAMATU_MUUTUJANIMI[] = "Viga: Lubamatu muutujanimi!\n";
 
 // Carried by error tokens and printed after VIGA_EES.
 inline constexpr char MAGASIN_TAIS[] = "Magasin t\xE4is!";
-inline constexpr char MAGASIN_TUHI[] = "Magasin t\xFChi!";
+inline constexpr char MAGASIN_TYHI[] = "Magasin t\xFChi!";
 inline constexpr char LUBAMATU_KOMA[] = "Lubamatu koma!";
 inline constexpr char VIGANE_ROOMA_ARV[] = "Mittekorrektne rooma number!";
 inline constexpr char LUBAMATU_SUMBOL[] = "Lubamatu s\x81mbol real!";

@@ -22,11 +22,9 @@ constexpr char JUHISTE_LOPP[] = "    T\xFChikud sisendis on lubatud.\n\n";
 // The result line, put together and written at once: the words, the value as "%f" prints
 // it, a newline.
 void kuva_tulemus(kirjutaja valja, std::string_view sonad, float tulemus) {
+  // The words are one of the two result lines', the longer an assignment's.
   char rida[sizeof MUUTUJA_VAARTUS + KUUS_KOMAKOHTA_PIKIM + 1];
-  if (sonad.size() >= sizeof MUUTUJA_VAARTUS) {  // longer words than a result line's go alone
-    valja.tekst(sonad);
-    sonad = {};
-  }
+  static_assert(sizeof AVALDISE_VAARTUS <= sizeof MUUTUJA_VAARTUS);
   std::memcpy(rida, sonad.data(), sonad.size());
   std::size_t pikkus = sonad.size();
   pikkus += kuus_komakohta(tulemus, rida + pikkus);

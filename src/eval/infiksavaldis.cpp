@@ -26,7 +26,7 @@ enum class tehtemark : char {
   VASTAND = '~',  // a unary minus right after another operator; the lexer never makes it
 };
 
-tehtemark mark_of(const lekseem* t) {
+tehtemark tehtemargina(const lekseem* t) {
   return static_cast<tehtemark>(t->mark());
 }
 
@@ -117,7 +117,7 @@ int infiksavaldis::omista(char muutuja, std::string_view avaldis) {
 }
 
 int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
-  switch (mark_of(t)) {
+  switch (tehtemargina(t)) {
     case tehtemark::AVA:
       if (ootan_arvu == 0) return katkesta(AVAV_SULG_TEHTE_ASEMEL);
       return pane(tehted, t);
@@ -153,7 +153,7 @@ int infiksavaldis::lopeta(lekseem* t) {
   if (!taanda(t)) return 0;
   lekseem* r = arvud.vota();
   if (r->liik != ARV) return katkesta_teatega(r->teade());
-  if (arvud.tyhi() == 0 || tehted.tyhi() == 0) return katkesta(MAGASIN_POLE_TUHI);
+  if (arvud.tyhi() == 0 || tehted.tyhi() == 0) return katkesta(MAGASIN_POLE_TYHI);
   tulemus = r->vaartus;
   lekseemid.tagasi(r);
   return 1;
@@ -167,7 +167,7 @@ int infiksavaldis::taanda(lekseem* t) {
       if (!rakenda(p)) return 0;
       continue;
     }
-    if (p->liik == TEHE && mark_of(t) != tehtemark::SULGE) {
+    if (p->liik == TEHE && tehtemargina(t) != tehtemark::SULGE) {
       tehted.pane(p);
       return pane(tehted, t);
     }
@@ -182,9 +182,9 @@ int infiksavaldis::taanda(lekseem* t) {
 int infiksavaldis::rakenda(lekseem* p) {
   lekseem* y = arvud.vota();
   lekseem* x = arvud.vota();
-  if (x->liik != ARV || y->liik != ARV) return katkesta_teatega(MAGASIN_TUHI);
+  if (x->liik != ARV || y->liik != ARV) return katkesta_teatega(MAGASIN_TYHI);
   float v = 0;
-  switch (mark_of(p)) {
+  switch (tehtemargina(p)) {
     case tehtemark::PLUSS:
       v = x->vaartus + y->vaartus;
       break;
@@ -203,7 +203,7 @@ int infiksavaldis::rakenda(lekseem* p) {
     case tehtemark::AVA:
     case tehtemark::SULGE:
       // Never stacked above an operator's precedence, so never applied.
-      return katkesta(MAGASIN_POLE_TUHI);
+      return katkesta(MAGASIN_POLE_TYHI);
   }
   lekseemid.tagasi(x);
   lekseemid.tagasi(y);

@@ -7,8 +7,8 @@
 
 #include "eval/magasin.h"
 #include "eval/varu.h"
-#include "output/kirjutaja.h"
 #include "lexer/leksator.h"
+#include "output/kirjutaja.h"
 
 namespace zemtar {
 

@@ -15,8 +15,8 @@ void magasin::pane(lekseem* t) {
 lekseem* magasin::vota() {
   if (tipp > 0) return elemendid[--tipp];
   // Made afresh on every call, so nothing a caller did to it can leak into the next answer.
-  tuhjuse_viga = lekseem::viga(MAGASIN_TUHI);
-  return &tuhjuse_viga;
+  tyhjuse_viga = lekseem::viga(MAGASIN_TYHI);
+  return &tyhjuse_viga;
 }
 
 }  // namespace zemtar

@@ -28,7 +28,7 @@ class magasin {
  private:
   std::int32_t tipp = 0;
   lekseem* elemendid[MAHT] = {};
-  lekseem tuhjuse_viga = lekseem::viga(nullptr);
+  lekseem tyhjuse_viga = lekseem::viga(nullptr);
 };
 
 }  // namespace zemtar

@@ -24,6 +24,9 @@ class klaviatuur {
   // and after a read error.
   bool loe(std::string_view& rida);
 
+  // Whether the lines ended with one longer than memory holds.
+  bool ei_mahu() const { return lugeja.lopetus() == ridade_lugeja::EI_MAHU; }
+
  private:
   struct sulgeja {
     void operator()(rea_toimetaja* t) const { sulge_toimetaja(t); }

@@ -1,6 +1,7 @@
 #include "frontend/ridade_lugeja.h"
 
 #include <cstring>
+#include <new>
 
 #include "platform/platvorm.h"
 
@@ -13,22 +14,23 @@ constexpr std::size_t ALGNE_MAHT = 16 * 1024;
 
 }  // namespace
 
-ridade_lugeja::ridade_lugeja(std::FILE* sisse)
-    : sisse(sisse), puhver(new char[ALGNE_MAHT]), maht(ALGNE_MAHT) {}
+ridade_lugeja::ridade_lugeja(std::FILE* sisse) : sisse(sisse) {}
 
 bool ridade_lugeja::loe(std::string_view& rida) {
   std::size_t otsitud = 0;  // bytes after algus known to hold no newline
   std::size_t n = 0;
   for (;;) {
     const char* const ootel = puhver.get() + algus;
-    const void* reavahetus = std::memchr(ootel + otsitud, '\n', lopp - algus - otsitud);
+    const void* reavahetus = lopp - algus > otsitud
+                                 ? std::memchr(ootel + otsitud, '\n', lopp - algus - otsitud)
+                                 : nullptr;
     if (reavahetus != nullptr) {
       n = static_cast<std::size_t>(static_cast<const char*>(reavahetus) - ootel) + 1;
       break;
     }
     otsitud = lopp - algus;
     if (!loe_juurde()) {
-      if (viga_ || lopp == algus) return false;
+      if (lopetus_ != OTSAS || lopp == algus) return false;
       n = lopp - algus;
       break;
     }
@@ -46,16 +48,22 @@ bool ridade_lugeja::loe(std::string_view& rida) {
 }
 
 // Reads what the stream has ready behind the lines not yet handed out, moving them to the
-// front or growing the buffer first when there is no room. False at the end and on an error.
+// front or growing the buffer first when there is no room. False at the end, on an error and
+// when the buffer cannot grow: a line that does not fit in memory ends the reading, not the
+// program, so that whatever came before it is kept.
 bool ridade_lugeja::loe_juurde() {
-  if (otsas) return false;
+  if (lopetus_ != LOEB) return false;
   if (lopp == maht) {
     const std::size_t ootel = lopp - algus;
     if (algus > 0 && ootel < maht / 2) {
       std::memmove(puhver.get(), puhver.get() + algus, ootel);
     } else {
-      const std::size_t uus = 2 * maht;
-      std::unique_ptr<char[]> suurem(new char[uus]);
+      const std::size_t uus = maht == 0 ? ALGNE_MAHT : 2 * maht;
+      std::unique_ptr<char[]> suurem(new (std::nothrow) char[uus]);
+      if (!suurem) {
+        lopetus_ = EI_MAHU;
+        return false;
+      }
       if (ootel > 0) std::memcpy(suurem.get(), puhver.get() + algus, ootel);
       puhver = std::move(suurem);
       maht = uus;
@@ -65,8 +73,7 @@ bool ridade_lugeja::loe_juurde() {
   }
   const std::ptrdiff_t saadud = loe_valmis(sisse, puhver.get() + lopp, maht - lopp);
   if (saadud <= 0) {
-    otsas = true;
-    viga_ = saadud < 0;
+    lopetus_ = saadud < 0 ? VIGA : OTSAS;
     return false;
   }
   lopp += static_cast<std::size_t>(saadud);

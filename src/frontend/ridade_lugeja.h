@@ -16,24 +16,28 @@ class ridade_lugeja {
   ridade_lugeja& operator=(const ridade_lugeja&) = delete;
 
   // The next line with its newline, if it has one, and without the carriage return of a CR LF
-  // end (or at the end of a last line). Its bytes stay valid until the next call. False at
-  // the end of the stream and after a read error alike. A read takes what the stream has
-  // ready, so a line typed or piped in is answered before the next one comes.
+  // end (or at the end of a last line). Its bytes stay valid until the next call. False once
+  // the lines have ended, for whatever reason lopetus() then gives. A read takes what the
+  // stream has ready, so a line typed or piped in is answered before the next one comes.
   bool loe(std::string_view& rida);
 
-  // Whether the stream failed rather than ended; errno then tells why.
-  bool viga() const { return viga_; }
+  enum lopp_pohjus {
+    LOEB,     // not ended yet
+    OTSAS,    // the stream ended
+    VIGA,     // the stream failed; errno says why
+    EI_MAHU,  // the next line is longer than memory holds
+  };
+  lopp_pohjus lopetus() const { return lopetus_; }
 
  private:
   bool loe_juurde();
 
   std::FILE* sisse;
-  std::unique_ptr<char[]> puhver;
-  std::size_t maht;
+  std::unique_ptr<char[]> puhver;  // grown as a line needs, from the first read on
+  std::size_t maht = 0;
   std::size_t algus = 0;  // the lines not yet handed out are puhver[algus, lopp)
   std::size_t lopp = 0;
-  bool otsas = false;
-  bool viga_ = false;
+  lopp_pohjus lopetus_ = LOEB;
 };
 
 }  // namespace zemtar

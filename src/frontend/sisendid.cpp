@@ -38,6 +38,14 @@ int valjumiskood(float tulemus) {
   return static_cast<int>(tulemus);
 }
 
+// Ends a run that cannot go on: what was printed goes out first, since output may be a file
+// by then, and standard error says why.
+int loobu(kirjutaja valja, const char* mis, int pohjus) {
+  valja.saada();
+  teata_hadast(mis, pohjus);
+  return HADA;
+}
+
 // Every line of an open script. A run stops at the first line after which output has failed.
 int skriptist(std::FILE* sisse, kirjutaja valja) {
   infiksavaldis avaldis(valja);
@@ -49,17 +57,20 @@ int skriptist(std::FILE* sisse, kirjutaja valja) {
     kaja(rida, valja);
     tootle_rida(avaldis, rida, false, valja);
   }
-  if (!lugeja.viga()) return valjumiskood(avaldis.tulemus);
-  const int pohjus = errno;
-  // A name that opens but cannot be read, such as a folder, is no script either; a failure
-  // later on has to be told apart from the script's end, and output may be a file by then.
-  if (loetud) {
-    valja.saada();
-    teata_hadast(SKRIPT_EI_LOE, pohjus);
-  } else {
-    valja.tekst(EI_SAA_FAILI);
+  switch (lugeja.lopetus()) {
+    case ridade_lugeja::EI_MAHU:
+      return loobu(valja, RIDA_EI_MAHU, ENOMEM);
+    case ridade_lugeja::VIGA:
+      // A name that opens but cannot be read, such as a folder, is no script either; a
+      // failure later on has to be told apart from the script's end.
+      if (loetud) return loobu(valja, SKRIPT_EI_LOE, errno);
+      valja.tekst(EI_SAA_FAILI);
+      return HADA;
+    case ridade_lugeja::LOEB:
+    case ridade_lugeja::OTSAS:
+      break;
   }
-  return HADA;
+  return valjumiskood(avaldis.tulemus);
 }
 
 }  // namespace
@@ -98,6 +109,7 @@ int klaviatuurilt(std::FILE* sisse, kirjutaja valja) {
     if (!valja.korras() || !lugeja.loe(rida)) break;
     if (tootle_rida(avaldis, rida, true, valja) == LOPETA) break;
   }
+  if (lugeja.ei_mahu()) return loobu(valja, RIDA_EI_MAHU, ENOMEM);
   return 1;
 }
 

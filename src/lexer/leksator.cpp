@@ -6,7 +6,6 @@
 #include <iterator>
 
 #include "ehitus.h"
-#include "lexer/kaheksa_baiti.h"
 #include "teated.h"
 
 namespace zemtar {
@@ -31,35 +30,6 @@ double kumne_aste(std::size_t n) {
   char tekst[32];
   std::snprintf(tekst, sizeof tekst, "1e%zu", n);
   return std::strtod(tekst, nullptr);
-}
-
-constexpr std::uint32_t KUMNE_ASTMED[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
-constexpr std::uint64_t BAIDID_30 = 0x3030303030303030;
-constexpr std::uint64_t BAIDID_80 = 0x8080808080808080;
-constexpr std::uint64_t BAIDID_0A = 0x0A0A0A0A0A0A0A0A;
-
-// How many of the word's bytes, from the lowest, are digits: 8 when all are. With each byte
-// less '0', a digit is below 10; (b | 0x80) - 10 borrows from no other byte and keeps the
-// high bit exactly for b of 10 to 0x7F, and b itself has it from 0x80 up.
-int numbreid(std::uint64_t sona) {
-  const std::uint64_t x = sona ^ BAIDID_30;
-  const std::uint64_t muud = (((x | BAIDID_80) - BAIDID_0A) | x) & BAIDID_80;
-  return muud == 0 ? 8 : __builtin_ctzll(muud) / 8;
-}
-
-// The value of the word's lowest n bytes as digits (n of 1 to 8). Moved up to the word's
-// top, they are the last digits of an eight-digit number, which three multiplications read.
-std::uint32_t numbrite_vaartus(std::uint64_t sona, int n) {
-  std::uint64_t x = (sona ^ BAIDID_30) << (8 * (8 - n));
-  x = x * 10 + (x >> 8);
-  x = ((x & 0x000000FF000000FF) * (100 + (1000000ULL << 32)) +
-       ((x >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32))) >>
-      32;
-  return static_cast<std::uint32_t>(x);
-}
-
-bool on_eraldaja(char c) {
-  return c == '.' || c == ',';
 }
 
 }  // namespace
@@ -107,7 +77,6 @@ lekseem leksator::loe_taht() {
 // costs far less per digit than the conversions; only a longer run of digits takes the float
 // steps. A second separator spoils the number, but the whole run is still consumed.
 lekseem leksator::loe_arv() {
-  if (auto t = loe_arv_korraga()) return *t;
   constexpr std::uint32_t TAPNE = (1u << 24) / 10;  // n * 10 + 9 stays below 2^24
   lekseem t = lekseem::arv(0);
   std::uint32_t taisarv = 0;
@@ -136,32 +105,6 @@ lekseem leksator::loe_arv() {
   if (!ujukomaga) t.vaartus = static_cast<float>(taisarv);
   if (komakohti > 0) t.vaartus = static_cast<float>(t.vaartus / kumne_aste(komakohti));
   return t;
-}
-
-// The usual number, up to seven digits with or without decimals, read eight bytes at a time,
-// so that how many digits it has decides no branch; nothing for any other number, which
-// loe_arv reads digit by digit. Seven digits stay below 2^24, where its steps are all exact.
-std::optional<lekseem> leksator::loe_arv_korraga() {
-  std::uint64_t sona = 0;
-  if (!kaheksa_baiti(rida, asukoht, sona)) return std::nullopt;
-  const int taisosa = numbreid(sona);
-  if (taisosa == 8) return std::nullopt;
-  const char parast = static_cast<char>(sona >> (8 * taisosa));
-  if (!on_eraldaja(parast)) {  // whole, with a digit at least: it began with no separator
-    asukoht += static_cast<std::size_t>(taisosa);
-    return lekseem::arv(static_cast<float>(numbrite_vaartus(sona, taisosa)));
-  }
-  std::uint64_t murd = 0;
-  const std::size_t murru_algus = asukoht + static_cast<std::size_t>(taisosa) + 1;
-  if (murru_algus == rida.size() || !kaheksa_baiti(rida, murru_algus, murd)) return std::nullopt;
-  const int komakohti = numbreid(murd);
-  if (taisosa + komakohti > 7 || on_eraldaja(static_cast<char>(murd >> (8 * komakohti)))) {
-    return std::nullopt;
-  }
-  std::uint32_t n = taisosa == 0 ? 0 : numbrite_vaartus(sona, taisosa);
-  if (komakohti > 0) n = n * KUMNE_ASTMED[komakohti] + numbrite_vaartus(murd, komakohti);
-  asukoht = murru_algus + static_cast<std::size_t>(komakohti);
-  return lekseem::arv(static_cast<float>(n / kumne_aste(static_cast<std::size_t>(komakohti))));
 }
 
 }  // namespace zemtar

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 #include "lexer/lekseem.h"
@@ -24,7 +23,6 @@ class leksator {
 
  private:
   lekseem loe_arv();
-  std::optional<lekseem> loe_arv_korraga();
   lekseem loe_taht();
 
   std::string_view rida;

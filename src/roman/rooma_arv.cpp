@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "ehitus.h"
-#include "lexer/kaheksa_baiti.h"
 #include "roman/araabia.h"
 #include "teated.h"
 
@@ -20,23 +19,12 @@ constexpr auto ROOMA_TAHED = [] {
   return tahed;
 }();
 
-// How many Roman capitals follow one another from algus on. Eight bytes are looked up at a
-// time with no branch between them, so that a numeral's length, as good as random, decides no
-// branch up to eight letters.
+// How many Roman capitals follow one another from algus on.
 std::size_t rooma_tahti(std::string_view rida, std::size_t algus) {
-  std::size_t n = 0;
-  std::uint64_t sona = 0;
-  while (algus + n < rida.size() && kaheksa_baiti(rida, algus + n, sona)) {
-    unsigned tahed = 0;
-    for (int i = 0; i < 8; ++i)
-      tahed |= static_cast<unsigned>(ROOMA_TAHED[sona >> (8 * i) & 0xFF]) << i;
-    const int jarjest = __builtin_ctz(~tahed);  // at most 8: ~tahed has the bits above 7
-    n += static_cast<std::size_t>(jarjest);
-    if (jarjest < 8) return n;
-  }
-  while (algus + n < rida.size() && ROOMA_TAHED[static_cast<unsigned char>(rida[algus + n])])
+  std::size_t n = algus;
+  while (n < rida.size() && ROOMA_TAHED[static_cast<unsigned char>(rida[n])])
     ++n;
-  return n;
+  return n - algus;
 }
 
 }  // namespace

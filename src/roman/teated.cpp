@@ -37,10 +37,8 @@ void kuva_tulemus(kirjutaja valja, std::string_view sonad, float tulemus) {
   char rida[1024];
   constexpr std::size_t SABA = 16;  // kept for the letters below a thousand and the newline
   constexpr std::size_t MAHT = sizeof rida - SABA;
-  if (sonad.size() >= MAHT) {  // longer words than any result line's go out on their own
-    valja.tekst(sonad);
-    sonad = {};
-  }
+  // The words are one of the two result lines', with room for a minus after them.
+  static_assert(sizeof AVALDISE_VAARTUS <= MAHT && sizeof MUUTUJA_VAARTUS <= MAHT);
   std::memcpy(rida, sonad.data(), sonad.size());
   std::size_t pikkus = sonad.size();
   if (numbrina.negatiivne()) rida[pikkus++] = '-';

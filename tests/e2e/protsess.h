@@ -15,6 +15,7 @@ enum kuhu {
   LUGEMISVIGA,  // input fails, instead of ending, after sisend's bytes
   TORUD,        // keys are typed into a pipe
   TERMINAL,     // a pseudo-terminal of 200 columns for both
+  MALUPIIR,     // as FAILID, with 32 MiB of address space (not under a sanitizer or valgrind)
 };
 
 struct protsessi_tulemus {
@@ -48,9 +49,3 @@ struct juhtum {
 // Runs every case with each program it names, in a UTF-8 locale: standard output and standard
 // error byte for byte, and the exit status as the shell sees it (the low eight bits).
 void kontrolli(const std::vector<juhtum>& juhtumid);
-
-inline const std::string PEALKIRI = std::string(zemtar::PEALKIRI) + zemtar::AUTOR;
-inline const std::string AV = zemtar::AVALDISE_VAARTUS;
-inline std::string mv(char muutuja) {
-  return std::string("Muutuja ") + muutuja + " v\xE4\xE4rtus=";
-}

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 #include "ehitus.h"
 
@@ -60,8 +62,12 @@ ajalugu::~ajalugu() {
 void ajalugu::lisa(std::string_view rida) {
   if (!rida.empty() && rida.back() == '\n') rida.remove_suffix(1);
   if (rida.find_first_not_of(" \t") == std::string_view::npos) return;
+  // A copy with its NUL, as libedit wants it; a line too long for one is not kept.
+  const std::unique_ptr<char, decltype(&std::free)> tekst(strndup(rida.data(), rida.size()),
+                                                          &std::free);
+  if (!tekst) return;
   HistEvent syndmus;
-  history(kirjed_, &syndmus, H_ENTER, std::string(rida).c_str());
+  history(kirjed_, &syndmus, H_ENTER, tekst.get());
   if (!fail.empty()) salvesta();
 }
 
