@@ -90,7 +90,7 @@ TEST(KasuRealt, EvaluatesOneLine) {
   kontrolli({
       {ROOMA, {"-k", "2+3"}, {}, ":2+3 \n" + AV + "V\n", 5},
       {LIHTNE, {"-k", "0-7/2"}, {}, ":0-7/2 \n" + AV + "-3.500000\n", 253},
-      {ROOMA, {"-k", "a = 3000000000"}, {}, ":a = 3000000000 \n" + ROOMA_ESITAMATU, 255},
+      {ROOMA, {"-k", "a = 2147483648"}, {}, ":a = 2147483648 \n" + ROOMA_ESITAMATU, 255},
       {LIHTNE, {"-k", "0*" + INF}, {}, ":0*" + INF + " \n" + AV + "-nan\n", 0},
       {MOLEMAD, {"-k", "valju"}, {}, ":valju \n" + VAARTUSTAMATA, 0},
       {MOLEMAD, {"-k"}, {}, KASUREAL_PUUDUB, 2},

@@ -53,6 +53,7 @@ TEST(ZemtarInfiksavaldis, ReadsNumeralsInALine) {
   vead(tekst::SUMBOL, {"A", "XA", "X\xFF"});
   vead(tekst::OOTAMATU_ARV, {"12X"});
   vead(tekst::OOTAMATU_MUUTUJA, {"XIVa"});
+  arvuta(std::string_view("XIV", 2), 11);  // nothing past the text's end is read
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <clocale>
 #include <memory>
 
 #include "ehitus.h"
@@ -36,9 +35,8 @@ void katkesta_lugemine(int) {}
 
 rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja) {
   if (!isatty(fileno(sisse)) || !isatty(fileno(valja))) return nullptr;
-  // Letters typed are taken and shown in the user's character set. Only LC_CTYPE: how numbers
-  // are read and written stays as it is.
-  std::setlocale(LC_CTYPE, "");
+  // Letters typed are taken and shown in the user's character set: LC_CTYPE is already the
+  // user's, set when the output at this terminal chose the set of its letters.
   auto t = std::make_unique<rea_toimetaja>();
   t->valja = valja;
   t->el = el_init(PROGRAMM, sisse, valja, valja);
