@@ -82,6 +82,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link against decide the dependencies, not a list kept here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Time stamps from the last commit, for identical rebuilds: see the script.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/kuupaev.cmake)
+set(CPACK_ZEMTAR_ALLIKAS ${PROJECT_SOURCE_DIR})
 # What Debian expects of the files and a plain install does not do: see the script.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/viimistle_paketti.cmake)
 set(CPACK_ZEMTAR_STRIP ${CMAKE_STRIP})

@@ -1,7 +1,7 @@
 # Run by CPack on the staged files before it packs them, for what Debian expects of a package
-# and a plain install does not do: programs stripped as dh_strip strips them, lintian's overrides,
-# manual pages and the Debian changelog compressed with gzip -9n (no name or time stamp inside, so the bytes are
-# reproducible).
+# and a plain install does not do: programs stripped as dh_strip strips them, lintian's
+# overrides, manual pages and the Debian changelog compressed with gzip -9n (no name or time
+# stamp inside, so the bytes are reproducible).
 set(juur "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
 
 function(kaivita)
@@ -28,6 +28,8 @@ if(NOT n EQUAL 1)
 endif()
 get_filename_component(dokud "${autorioigus}" DIRECTORY)
 set(versioon "${CPACK_PACKAGE_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+# Its newest entry is dated as the package's files are: SOURCE_DATE_EPOCH, see kuupaev.cmake.
+string(TIMESTAMP paev "%a, %d %b %Y %H:%M:%S +0000" UTC)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.Debian.in "${dokud}/changelog.Debian" @ONLY)
 
 file(GLOB_RECURSE lehed "${juur}/*.[1-9]")
