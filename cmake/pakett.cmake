@@ -82,6 +82,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link against decide the dependencies, not a list kept here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The static build's archive (cpack -G TGZ): zemtar-VERSION-linux-ARCH.tar.gz, whose files
+# are those of `cmake --install`, with a README.
+set(CPACK_PACKAGE_FILE_NAME "${PROJECT_NAME}-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR}")
+set(CPACK_ZEMTAR_PROTSESSOR ${CMAKE_SYSTEM_PROCESSOR})
+set(CPACK_ZEMTAR_BUILT_USING "${built_using}")
+
 # Time stamps from the last commit, for identical rebuilds: see the script.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/kuupaev.cmake)
 set(CPACK_ZEMTAR_ALLIKAS ${PROJECT_SOURCE_DIR})
