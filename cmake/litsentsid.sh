@@ -25,38 +25,38 @@ fi
 
 # "SOURCE VERSION PACKAGE ARCHIVE" per archive, the package named as dpkg knows the file: by the
 # path given or, on a system whose /lib leads to /usr/lib, by the real one.
-read_=""
+kirjed=""
 for arhiiv in "$@"; do
   omanik=$(dpkg-query -S "$arhiiv" 2>/dev/null ||
     dpkg-query -S "$(readlink -f "$arhiiv")" 2>/dev/null) || viga "no Debian package holds $arhiiv"
   pakett=${omanik%%: *}
-  allikas=$(dpkg-query -W -f '${source:Package} ${source:Version} ${Package}' "$pakett")
-  read_="$read_$allikas $(basename "$arhiiv")
+  kirje=$(dpkg-query -W -f '${source:Package} ${source:Version} ${Package}' "$pakett")
+  kirjed="$kirjed$kirje $(basename "$arhiiv")
 "
 done
-read_=$(printf '%s' "$read_" | sort -u)
-[ -n "$read_" ] || exit 0
+kirjed=$(printf '%s' "$kirjed" | sort -u)
+[ -n "$kirjed" ] || exit 0
 
 if [ "$valik" = built-using ]; then
-  printf '%s\n' "$read_" | awk '{ print $1 " (= " $2 ")" }' | sort -u | paste -sd, - |
+  printf '%s\n' "$kirjed" | awk '{ print $1 " (= " $2 ")" }' | sort -u | paste -sd, - |
     sed 's/,/, /g'
   exit 0
 fi
 
 yldised=""
-for allikas in $(printf '%s\n' "$read_" | awk '{ print $1 }' | sort -u); do
-  rida=$(printf '%s\n' "$read_" | awk -v a="$allikas" '$1 == a { print; exit }')
+for allikas in $(printf '%s\n' "$kirjed" | awk '{ print $1 }' | sort -u); do
+  rida=$(printf '%s\n' "$kirjed" | awk -v a="$allikas" '$1 == a { print; exit }')
   versioon=$(echo "$rida" | awk '{ print $2 }')
   pakett=$(echo "$rida" | awk '{ print $3 }')
-  arhiivid=$(printf '%s\n' "$read_" | awk -v a="$allikas" '$1 == a { print $4 }' | paste -sd, - |
+  arhiivid=$(printf '%s\n' "$kirjed" | awk -v a="$allikas" '$1 == a { print $4 }' | paste -sd, - |
     sed 's/,/, /g')
   fail=/usr/share/doc/$pakett/copyright
   [ -r "$fail" ] || viga "$pakett has no $fail"
   echo
   echo "Files: $allikas/*"
   awk -v allikas="$allikas" -f "$(dirname "$0")/litsentsid.awk" "$fail"
-  echo "Comment: Linked into the programs from $arhiivid of $pakett $versioon (source $allikas):"
-  echo " the copyrights and licences of its copyright file."
+  echo "Comment: Linked into the programs from $arhiivid of $pakett (source $allikas $versioon):"
+  echo " the copyrights and licences of that package's copyright file."
   yldised="$yldised $(grep -o '/usr/share/common-licenses/[A-Za-z0-9.+-]*[A-Za-z0-9+]' "$fail" ||
     true)"
 done
