@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # What a user installs, checked: the manual pages pass the formatter's lint, `cmake --install`
 # puts every file under a fresh prefix, and the Debian package that cpack makes is clean for
-# lintian, holds exactly the expected files with sensible metadata, depends on the C library
-# alone, and its programs are hardened and run from where dpkg-deb unpacks them.
+# lintian, holds exactly the expected files with sensible metadata, owes nothing to the
+# libraries linked into it (their notices in the copyright file, their sources in Built-Using),
+# depends on the C library alone, and its programs are hardened and run from where dpkg-deb
+# unpacks them.
 #
 # .ci/pakett.sh BUILD_DIR     (a configured and built tree)
 set -euo pipefail
@@ -80,8 +82,31 @@ dokud="$juur/usr/share/doc/zemtar"
 # The copyright file is LICENSE in Debian's machine-readable form.
 grep -qxF "Copyright: $(sed -n 's/^Copyright (c) //p' LICENSE)" "$dokud/copyright" ||
   viga "the copyright file lacks LICENSE's copyright line"
-awk 't { sub(/^ /, ""); sub(/^\.$/, ""); print } /^License: / { t = 1 }' "$dokud/copyright" |
-  cmp - <(tail -n +5 LICENSE) || viga "the copyright file's licence is not LICENSE's text"
+awk '/^$/ { t = 0 } t { sub(/^ /, ""); sub(/^\.$/, ""); print } /^License: / { t = !n++ }' \
+  "$dokud/copyright" | cmp - <(tail -n +5 LICENSE) ||
+  viga "the copyright file's licence is not LICENSE's text"
+# Every static archive on the programs' link lines: its source package in Built-Using, and a
+# paragraph with each copyright line and each licence of the copyright file of its package.
+arhiivid=$(grep -oh '[^ ]*\.a\>' "$ehitus"/CMakeFiles/zemtar{,-lihtne}.dir/link.txt | sort -u)
+for arhiiv in $arhiivid; do
+  pakett=$(dpkg-query -S "$arhiiv" 2>/dev/null || dpkg-query -S "$(readlink -f "$arhiiv")")
+  pakett=${pakett%%:*}
+  read -r allikas allika_versioon < <(dpkg-query -W -f '${source:Package} ${source:Version}\n' \
+    "$pakett")
+  [[ ", $(valja Built-Using)," == *", $allikas (= $allika_versioon),"* ]] ||
+    viga "Built-Using lacks $allikas (= $allika_versioon): $(valja Built-Using)"
+  awk -v f="Files: $allikas/*" '$0 == f { t = 1 } /^$/ { t = 0 } t' "$dokud/copyright" >"$tmp/loik"
+  [ -s "$tmp/loik" ] || viga "the copyright file has no paragraph for $arhiiv ($allikas)"
+  algne=/usr/share/doc/$pakett/copyright
+  awk '/^([^[:space:]]|$)/ { c = sub(/^Copyright: */, "") } c && !/^[[:space:]]*\.?$/' "$algne" |
+    while read -r rida; do
+      grep -qF -- "$rida" "$tmp/loik" || viga "$allikas's paragraph lacks: $rida"
+    done
+  sed -n 's/^License: //p' "$algne" | sed 's/,* \(and\|or\) /\n/g' | while read -r nimi; do
+    grep -q "^License: \(.* and \)*$nimi\( and .*\)*$" "$tmp/loik" ||
+      viga "$allikas's paragraph lacks the licence $nimi"
+  done
+done
 # The changelog's newest entry is the package's version.
 zcat "$dokud/changelog.Debian.gz" >"$tmp/changelog"
 [ "$(dpkg-parsechangelog -l "$tmp/changelog" -S Version)" = "$versioon" ] ||

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <cstdlib>
 
 namespace zemtar {
 
@@ -16,7 +17,22 @@ bool on_terminal(std::FILE* voog) {
 
 std::string_view terminali_koodistik() {
   // Only the character type: numbers and everything else keep the C library's defaults.
-  std::setlocale(LC_CTYPE, "");
+  if (std::setlocale(LC_CTYPE, "") == nullptr) {
+    // The locale's files are missing, or another C library's (a program linked statically on
+    // another system): a name that says UTF-8 is taken at its word.
+    std::string_view nimi;
+    for (const char* muutuja : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+      const char* vaartus = std::getenv(muutuja);
+      if (vaartus != nullptr && *vaartus != '\0') {
+        nimi = vaartus;
+        break;
+      }
+    }
+    for (std::string_view lopp : {".UTF-8", ".utf8"}) {
+      if (nimi.size() >= lopp.size() && nimi.substr(nimi.size() - lopp.size()) == lopp)
+        return "UTF-8";
+    }
+  }
   return nl_langinfo(CODESET);
 }
 
