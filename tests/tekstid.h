@@ -60,53 +60,34 @@ inline const string JUHISED_KESK =
     "K\xF5iki teisi sisestatud ridu koheldakse avaldistena ka siis, kui nad\n"
     "koosnevad vaid \xFChest arvust/muutujast.\n"
     "\nNB! Komadena aktsepteerib programm nii punkti kui koma (. ja ,).\n";
-inline const string JUHISED = "\n\nInfiksavaldiste kalkulaator (Rooma numbrite toega)\n" +
-                              JUHISED_KESK +
-                              "    T\xFChikud sisendis on lubatud. Rooma numbrid on suurt\xE4hed "
-                              "IVXLCDM.\n"
-                              "    Rooma null on O (suur O t\x84ht). Muutujatena on selles "
-                              "versioonis\n"
-                              "    lubatud vaid v\xE4iket\xE4hed. Tulemuste v\xE4ljastamisel "
-                              "\xFCmardatakse see\n"
-                              "    t\xE4isarvuks.\n\n";
+inline const string JUHISED =
+    "\n\nInfiksavaldiste kalkulaator (Rooma numbrite toega)\n" + JUHISED_KESK +
+    "    T\xFChikud sisendis on lubatud. Rooma numbrid on suurt\xE4hed IVXLCDM.\n"
+    "    Rooma null on O (suur O t\x84ht). Muutujatena on selles versioonis\n"
+    "    lubatud vaid v\xE4iket\xE4hed. Tulemuste v\xE4ljastamisel \xFCmardatakse see\n"
+    "    t\xE4isarvuks.\n\n";
 inline const string LIHTNE_JUHISED =
     "\n\nInfiksavaldiste kalkulaator\n" + JUHISED_KESK + "    T\xFChikud sisendis on lubatud.\n\n";
 
-// "--help" of the program of this name.
-inline string kasutus(const string& p) {
-  return "\nKasutamine:\n"
-         "  " +
-         p +
-         " -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
-         "  " +
-         p +
-         " -f FAIL       arvutab faili read, n\xE4itab iga rida enne tulemust\n"
-         "  " +
-         p +
-         " -f -          sama standardsisendist\n"
-         "  " +
-         p +
-         "               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
-         "  " +
-         p +
-         " --help        see tekst\n"
-         "  " +
-         p +
-         " --version     programmi versioon\n"
-         "\nKeskkond (ainult terminalis):\n"
-         "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
-         "                  vaikimisi $XDG_STATE_HOME/zemtar/" +
-         p +
-         ".ajalugu\n"
-         "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
-         "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
-         "\nL\xF5petamise olek:\n"
-         "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
-         "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist, rida ei\n"
-         "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n"
-         "\nT\xE4psemalt: man " +
-         p + "\n";
-}
+// "--help", each '@' the program's name.
+inline const string KASUTUS =
+    "\nKasutamine:\n"
+    "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
+    "  @ -f FAIL       arvutab faili read, n\xE4itab iga rida enne tulemust\n"
+    "  @ -f -          sama standardsisendist\n"
+    "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
+    "  @ --help        see tekst\n"
+    "  @ --version     programmi versioon\n"
+    "\nKeskkond (ainult terminalis):\n"
+    "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
+    "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
+    "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
+    "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
+    "\nL\xF5petamise olek:\n"
+    "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
+    "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist, rida ei\n"
+    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n"
+    "\nT\xE4psemalt: man @\n";
 
 // Standard error, when a run stops: after the program's name (each '@' here) and before the
 // system's reason.
@@ -123,9 +104,9 @@ inline std::string korda(const std::string& tekst, std::size_t kordi) {
   return s;
 }
 
-inline std::string asenda(std::string tekst, const std::string& nimi) {
-  for (std::size_t koht; (koht = tekst.find('@')) != std::string::npos;)
-    tekst.replace(koht, 1, nimi);
+inline std::string asenda(std::string tekst, const std::string& nimi, char mark = '@') {
+  for (std::size_t k = 0; (k = tekst.find(mark, k)) != std::string::npos; k += nimi.size())
+    tekst.replace(k, 1, nimi);
   return tekst;
 }
 

@@ -1,7 +1,8 @@
-// Runs the built programs as processes and checks tables of such runs. ZEMTAR_EEL, if set, is
-// a command (valgrind in a script) that runs every program.
+// Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder) as processes, each
+// through ZEMTAR_EEL if set (valgrind's script, wine), and checks tables of such runs.
 #pragma once
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> 
                           const std::optional<std::string>& sisend, kuhu k = FAILID,
                           const std::vector<std::string>& klahvid = {},
                           std::vector<std::string> keskkond = {});
+
+// The line ends as the programs write them: CR LF for Windows.
+inline std::string reavahetused(const std::string& tekst) {
+  return std::getenv("ZEMTAR_WINDOWS") ? asenda(tekst, "\r\n", '\n') : tekst;
+}
 
 // A file's bytes; none when it cannot be read.
 std::string loe(const std::string& nimi);

@@ -1,0 +1,83 @@
+// The streams on Windows: a console is what GetConsoleMode accepts (a character device such as
+// NUL is none), the fixed texts reach it as UTF-16, and reads take the bytes as they are, 0x1A
+// and CR among them. Files and pipes get the C library's text mode: CR LF line ends.
+#include "platform/platvorm.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/windows/kasitseja.h"
+#include "platform/windows/utf16.h"
+
+namespace zemtar {
+
+namespace {
+
+// A read's and a console write's most: older consoles refuse much larger ones.
+constexpr std::size_t TYKK = 16 * 1024;
+
+// The errno value whose text says best why a read failed.
+int pohjus(DWORD viga) {
+  switch (viga) {
+    case ERROR_ACCESS_DENIED:
+      return EACCES;
+    case ERROR_INVALID_HANDLE:
+      return EBADF;
+    case ERROR_NOT_ENOUGH_MEMORY:
+      return ENOMEM;
+    default:
+      return EIO;
+  }
+}
+
+}  // namespace
+
+bool on_terminal(std::FILE* voog) {
+  DWORD mood;
+  return GetConsoleMode(kasitseja(voog), &mood) != 0;
+}
+
+// The writer turns the texts' letters into UTF-8, which kirjuta then shows in any code page.
+std::string_view terminali_koodistik() {
+  return "UTF-8";
+}
+
+std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht) {
+  DWORD saadud = 0;
+  if (ReadFile(kasitseja(voog), puhver, static_cast<DWORD>(std::min(maht, TYKK)), &saadud, nullptr))
+    return saadud;
+  // A pipe whose writer has closed it has ended.
+  const DWORD viga = GetLastError();
+  if (viga == ERROR_BROKEN_PIPE) return 0;
+  errno = pohjus(viga);
+  return -1;
+}
+
+// At a console, the bytes as UTF-16 characters a piece at a time, never cutting a UTF-8
+// sequence; anywhere else, to the C stream as they are.
+void kirjuta(std::FILE* voog, std::string_view baidid) {
+  const HANDLE konsool = kasitseja(voog);
+  DWORD mood;
+  if (!GetConsoleMode(konsool, &mood)) {
+    std::fwrite(baidid.data(), 1, baidid.size(), voog);
+    return;
+  }
+  wchar_t tahed[TYKK];
+  while (!baidid.empty()) {
+    std::size_t n = std::min(baidid.size(), TYKK);
+    while (n < baidid.size() && n > TYKK - 4 && (baidid[n] & 0xC0) == 0x80)
+      --n;
+    const std::size_t pikkus = utf16(baidid.substr(0, n), CP_ACP, tahed);
+    DWORD kirjutatud;
+    if (!WriteConsoleW(konsool, tahed, static_cast<DWORD>(pikkus), &kirjutatud, nullptr)) {
+      // The bytes then go to the stream as they are: where the console is gone, that fails
+      // too, and the stream records it with the C library's reason, as for a file.
+      std::fwrite(baidid.data(), 1, baidid.size(), voog);
+      std::fflush(voog);
+      return;
+    }
+    baidid.remove_prefix(n);
+  }
+}
+
+}  // namespace zemtar
