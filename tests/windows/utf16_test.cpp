@@ -5,9 +5,9 @@
 
 TEST(Utf16, UTF8WhereWellFormedTheCodePageElsewhere) {
   const std::pair<std::string, std::wstring> tabel[] = {
-      {"V\xC3\xA4lju \xE4\xF5 \x80\xC3", L"V\xE4lju \xE4\xF5 \x20AC\xC3"},
-      {"\xF0\x9F\x98\x80\xF4\x90\x80\x80", L"\xD83D\xDE00\xF4\x90\x20AC\x20AC"},
-      {"\xE0\x9F\xBF\xED\xA0\x80\xC0\xAF", L"\xE0\x0178\xBF\xED\xA0\x20AC\xC0\xAF"}};
+      {"V\xC3\xA4lju \xE4\xF5 \x80\xC3", L"V\u00E4lju \u00E4\u00F5 \u20AC\u00C3"},
+      {"\xF0\x9F\x98\x80\xF4\x90\x80\x80", L"\U0001F600\u00F4\u0090\u20AC\u20AC"},
+      {"\xE0\x9F\xBF\xED\xA0\x80\xC0\xAF", L"\u00E0\u0178\u00BF\u00ED\u00A0\u20AC\u00C0\u00AF"}};
   for (const auto& [baidid, oodatud] : tabel) {
     std::wstring tahed(baidid.size(), L'\0');
     tahed.resize(zemtar::utf16(baidid, 1252, tahed.data()));
