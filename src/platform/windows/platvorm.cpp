@@ -56,12 +56,11 @@ std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht) {
 // At a console, the bytes as UTF-16 characters a piece at a time, never cutting a UTF-8
 // sequence; anywhere else, to the C stream as they are.
 void kirjuta(std::FILE* voog, std::string_view baidid) {
-  const HANDLE konsool = kasitseja(voog);
-  DWORD mood;
-  if (!GetConsoleMode(konsool, &mood)) {
+  if (!on_terminal(voog)) {
     std::fwrite(baidid.data(), 1, baidid.size(), voog);
     return;
   }
+  const HANDLE konsool = kasitseja(voog);
   wchar_t tahed[TYKK];
   while (!baidid.empty()) {
     std::size_t n = std::min(baidid.size(), TYKK);
