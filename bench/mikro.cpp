@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "ehitus.h"
 #include "eval/infiksavaldis.h"
+#include "frontend/ehitus.h"
 #include "lexer/leksator.h"
 #include "roman/rooma.h"
 #include "teated.h"

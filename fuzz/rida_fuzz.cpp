@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "ehitus.h"
+#include "eval/ehitus.h"
 #include "frontend/rida.h"
 #include "frontend/ridade_lugeja.h"
 #include "teated.h"

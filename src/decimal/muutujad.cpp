@@ -1,6 +1,6 @@
 // How zemtar-lihtne reads letters: no Roman numerals, and the capitals A to Y are further
 // names for the variables a to y.
-#include "ehitus.h"
+#include "lexer/ehitus.h"
 
 namespace zemtar {
 

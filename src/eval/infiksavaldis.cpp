@@ -9,7 +9,8 @@
 
 #include <array>
 
-#include "ehitus.h"
+#include "eval/ehitus.h"
+#include "lexer/ehitus.h"
 #include "teated.h"
 
 namespace zemtar {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "ehitus.h"
+#include "frontend/ehitus.h"
 #include "frontend/sisendid.h"
 #include "platform/platvorm.h"
 #include "teated.h"

@@ -2,12 +2,20 @@
 
 #include <cstring>
 
-#include "ehitus.h"
+#include "frontend/ehitus.h"
 #include "teated.h"
 
 namespace zemtar {
 
 namespace {
+
+// The help text: the program's head and tail around what both programs say.
+void juhised(kirjutaja valja) {
+  valja.tekst(JUHISTE_ALGUS);
+  for (const char* kirje : JUHISED_KESK)
+    valja.tekst(kirje);
+  valja.tekst(JUHISTE_LOPP);
+}
 
 // White space as the C library knows it.
 constexpr std::string_view TYHIMARGID = " \t\n\v\f\r";

@@ -7,8 +7,8 @@
 #include <limits>
 #include <memory>
 
-#include "ehitus.h"
 #include "eval/infiksavaldis.h"
+#include "frontend/ehitus.h"
 #include "frontend/klaviatuur.h"
 #include "frontend/rida.h"
 #include "frontend/ridade_lugeja.h"

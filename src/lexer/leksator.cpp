@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "ehitus.h"
+#include "lexer/ehitus.h"
 #include "teated.h"
 
 namespace zemtar {

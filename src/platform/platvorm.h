@@ -25,12 +25,13 @@ void kirjuta(std::FILE* voog, std::string_view baidid);
 struct rea_toimetaja;
 
 // nullptr unless both streams are a terminal and lines can be edited there; lines are then
-// read as from any other stream.
-rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja);
+// read as from any other stream. programm is the program's name, as it is installed (what
+// the line editor's settings and the history file are kept under).
+rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char* programm);
 
-// Shows the prompt and gives the line typed, with a newline; its bytes stay valid until the
-// next call. False when the user ends the input, and after an error.
-bool loe_rida(rea_toimetaja* toimetaja, std::string_view& rida);
+// Shows the prompt viip and gives the line typed, with a newline; its bytes stay valid until
+// the next call. False when the user ends the input, and after an error.
+bool loe_rida(rea_toimetaja* toimetaja, const char* viip, std::string_view& rida);
 
 void sulge_toimetaja(rea_toimetaja* toimetaja);
 

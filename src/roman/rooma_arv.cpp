@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ehitus.h"
+#include "lexer/ehitus.h"
 #include "roman/araabia.h"
 #include "teated.h"
 

@@ -9,8 +9,6 @@
 #include <cstring>
 #include <memory>
 
-#include "ehitus.h"
-
 namespace zemtar {
 
 namespace {
@@ -20,7 +18,7 @@ constexpr int MAHT = 1000;
 
 // ZEMTAR_AJALUGU when it is set (set but empty: no file), otherwise the program's file in the
 // user's state folder. A relative XDG_STATE_HOME counts as unset, as that convention says.
-std::string failinimi() {
+std::string failinimi(const char* programm) {
   if (const char* nimi = std::getenv("ZEMTAR_AJALUGU")) return nimi;
   const char* olek = std::getenv("XDG_STATE_HOME");
   std::string kaust;
@@ -31,7 +29,7 @@ std::string failinimi() {
     if (kodu == nullptr || kodu[0] == '\0') return {};
     kaust = std::string(kodu) + "/.local/state";
   }
-  return kaust + "/zemtar/" + PROGRAMM + ".ajalugu";
+  return kaust + "/zemtar/" + programm + ".ajalugu";
 }
 
 // Makes the missing folders on the way to a file, for the user alone.
@@ -43,7 +41,7 @@ void tee_kaustad(const std::string& fail) {
 
 }  // namespace
 
-ajalugu::ajalugu() : kirjed_(history_init()), fail(failinimi()) {
+ajalugu::ajalugu(const char* programm) : kirjed_(history_init()), fail(failinimi(programm)) {
   HistEvent syndmus;
   history(kirjed_, &syndmus, H_SETSIZE, MAHT);
   history(kirjed_, &syndmus, H_SETUNIQUE, 1);

@@ -10,8 +10,9 @@ namespace zemtar {
 
 class ajalugu {
  public:
-  // Reads the history file, if there is one and it can be read.
-  ajalugu();
+  // Reads the history file, if there is one and it can be read; programm (the program's
+  // name) names the file unless the environment names another.
+  explicit ajalugu(const char* programm);
   virtual ~ajalugu();
   ajalugu(const ajalugu&) = delete;
   ajalugu& operator=(const ajalugu&) = delete;

@@ -8,23 +8,26 @@
 #include <cerrno>
 #include <memory>
 
-#include "ehitus.h"
 #include "platform/platvorm.h"
 #include "platform/posix/ajalugu.h"
-#include "teated.h"
 
 namespace zemtar {
 
 struct rea_toimetaja {
-  std::FILE* valja;
+  explicit rea_toimetaja(const char* programm) : varasemad(programm) {}
+
+  std::FILE* valja = nullptr;
   ajalugu varasemad;
-  EditLine* el;
+  EditLine* el = nullptr;
+  const char* viip = "";  // the prompt of the line being read
 };
 
 namespace {
 
-char* viip(EditLine*) {
-  return const_cast<char*>(VIIP);
+char* anna_viip(EditLine* el) {
+  void* t = nullptr;
+  el_get(el, EL_CLIENTDATA, &t);
+  return const_cast<char*>(static_cast<rea_toimetaja*>(t)->viip);
 }
 
 // Ctrl-C while a line is read only interrupts the read, so that the line can be dropped; at
@@ -33,18 +36,19 @@ void katkesta_lugemine(int) {}
 
 }  // namespace
 
-rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja) {
+rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char* programm) {
   if (!isatty(fileno(sisse)) || !isatty(fileno(valja))) return nullptr;
   // Letters typed are taken and shown in the user's character set: LC_CTYPE is already the
   // user's, set when the output at this terminal chose the set of its letters.
-  auto t = std::make_unique<rea_toimetaja>();
+  auto t = std::make_unique<rea_toimetaja>(programm);
   t->valja = valja;
-  t->el = el_init(PROGRAMM, sisse, valja, valja);
+  t->el = el_init(programm, sisse, valja, valja);
+  el_set(t->el, EL_CLIENTDATA, t.get());
   el_set(t->el, EL_EDITOR, "emacs");
   // libedit restores the terminal before a signal stops or ends the run, and redraws the line
   // when the run goes on or the window changes size.
   el_set(t->el, EL_SIGNAL, 1);
-  el_set(t->el, EL_PROMPT, viip);
+  el_set(t->el, EL_PROMPT, anna_viip);
   el_set(t->el, EL_HIST, history, t->varasemad.kirjed());
   el_set(t->el, EL_BIND, "^R", "em-inc-search-prev", nullptr);
   return t.release();
@@ -56,7 +60,8 @@ void sulge_toimetaja(rea_toimetaja* t) {
   delete t;
 }
 
-bool loe_rida(rea_toimetaja* t, std::string_view& rida) {
+bool loe_rida(rea_toimetaja* t, const char* viip, std::string_view& rida) {
+  t->viip = viip;
   struct sigaction katkestus = {}, vana = {};
   katkestus.sa_handler = katkesta_lugemine;
   for (;;) {

@@ -6,11 +6,11 @@ namespace zemtar {
 
 struct rea_toimetaja {};
 
-rea_toimetaja* ava_toimetaja(std::FILE*, std::FILE*) {
+rea_toimetaja* ava_toimetaja(std::FILE*, std::FILE*, const char*) {
   return nullptr;
 }
 
-bool loe_rida(rea_toimetaja*, std::string_view&) {
+bool loe_rida(rea_toimetaja*, const char*, std::string_view&) {
   return false;
 }
 

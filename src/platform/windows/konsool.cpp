@@ -6,7 +6,6 @@
 
 #include "platform/platvorm.h"
 #include "platform/windows/kasitseja.h"
-#include "teated.h"
 
 namespace zemtar {
 
@@ -44,7 +43,7 @@ lugemine loe_konsoolilt(rea_toimetaja& t) {
 
 }  // namespace
 
-rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja) {
+rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char*) {
   if (!on_terminal(sisse) || !on_terminal(valja)) return nullptr;
   SetConsoleCtrlHandler(ctrl_c, TRUE);
   return new rea_toimetaja{kasitseja(sisse), valja, {}, {}};
@@ -56,9 +55,9 @@ void sulge_toimetaja(rea_toimetaja* t) {
   delete t;
 }
 
-bool loe_rida(rea_toimetaja* t, std::string_view& rida) {
+bool loe_rida(rea_toimetaja* t, const char* viip, std::string_view& rida) {
   for (;;) {
-    kirjuta(t->valja, VIIP);
+    kirjuta(t->valja, viip);
     const lugemine l = loe_konsoolilt(*t);
     if (l == LOPP) return false;
     // The dropped line stays in sight, and a fresh prompt comes below it.

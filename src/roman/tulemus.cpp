@@ -1,27 +1,16 @@
-// What zemtar alone says: results as Roman numerals, its help text and its division message.
+// zemtar's result line: the value as a Roman numeral.
 #include <cstring>
 #include <string_view>
 
-#include "ehitus.h"
+#include "frontend/ehitus.h"
 #include "roman/rooma.h"
 #include "teated.h"
 
 namespace zemtar {
 
-const char PROGRAMM[] = "zemtar";
-const char JAGAMINE_NULLIGA[] = "Viga: Jagamine nulliga!\n";
-
 namespace {
 
 constexpr char EI_SAA_ESITADA[] = "Viga: Tulemust ei saa rooma numbrina esitada!\n";
-
-constexpr char JUHISTE_ALGUS[] = "\n\nInfiksavaldiste kalkulaator (Rooma numbrite toega)\n";
-constexpr const char* JUHISTE_LOPP[] = {
-    "    T\xFChikud sisendis on lubatud. Rooma numbrid on suurt\xE4hed IVXLCDM.\n",
-    "    Rooma null on O (suur O t\x84ht). Muutujatena on selles versioonis\n",
-    "    lubatud vaid v\xE4iket\xE4hed. Tulemuste v\xE4ljastamisel \xFCmardatakse see\n",
-    "    t\xE4isarvuks.\n\n",
-};
 
 }  // namespace
 
@@ -57,14 +46,6 @@ void kuva_tulemus(kirjutaja valja, std::string_view sonad, float tulemus) {
   pikkus += tahed.size();
   rida[pikkus++] = '\n';
   valja.tekst({rida, pikkus});
-}
-
-void juhised(kirjutaja valja) {
-  valja.tekst(JUHISTE_ALGUS);
-  for (const char* kirje : JUHISED_KESK)
-    valja.tekst(kirje);
-  for (const char* kirje : JUHISTE_LOPP)
-    valja.tekst(kirje);
 }
 
 }  // namespace zemtar
