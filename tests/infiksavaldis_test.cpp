@@ -37,7 +37,8 @@ TEST(Infiksavaldis, Numbers) {
 }
 
 // The stacks hold 25 tokens each, and a line that needs more stops at once; tokens are reused,
-// so a line of any length runs on a few.
+// so a line of any length runs on a few. Filling both stacks also checks, where assertions are
+// on (Debug), that the token supply's bound holds.
 TEST(Infiksavaldis, Limits) {
   vaartused({sulgudes(23, "1+2") + " = 3", sulgudes(24, "1") + " = 1",
              "1" + korda("+1", 30) + " = 31", "1" + std::string(24, '-') + "1 = 2",

@@ -72,24 +72,22 @@ int infiksavaldis::arvuta(std::string_view rida) {
   ootan_arvu = 1;
   tulemus = 0;
 
-  lekseem* oma_sulg = uus(lekseem::tehe('('));
-  if (oma_sulg == nullptr || !pane(tehted, oma_sulg)) return 0;
+  if (!pane(tehted, uus(lekseem::tehe('(')))) return 0;
 
   bool parast_tehet = false;
   for (;;) {
     lekseem* t = uus(lugeja.jargmine());
-    if (t == nullptr) return 0;
     const bool on_tehe = t->liik == TEHE && t->mark() != '(' && t->mark() != ')';
     switch (t->liik) {
       case ARV:
-        if (ootan_arvu == 0) return katkesta(OOTAMATU_ARV);
+        if (ootan_arvu == 0) return prindi_teade(OOTAMATU_ARV);
         if (!pane(arvud, t)) return 0;
         ootan_arvu = 0;
         break;
       case MUUTUJA: {
-        if (ootan_arvu == 0) return katkesta(OOTAMATU_MUUTUJA);
+        if (ootan_arvu == 0) return prindi_teade(OOTAMATU_MUUTUJA);
         const int i = t->mark() - 'a';
-        if (i < 0 || i >= MUUTUJAID || vaartustatud[i] == 0) return katkesta(VAARTUSTAMATA);
+        if (i < 0 || i >= MUUTUJAID || vaartustatud[i] == 0) return prindi_teade(VAARTUSTAMATA);
         // The value is copied now: a later assignment does not change this line.
         *t = lekseem::arv(vaartused[i]);
         if (!pane(arvud, t)) return 0;
@@ -100,7 +98,7 @@ int infiksavaldis::arvuta(std::string_view rida) {
         if (!loe_tehe(t, parast_tehet)) return 0;
         break;
       case VIGA:
-        return katkesta_teatega(t->teade());
+        return prindi_viga(t->teade());
       case LOPP:
         return lopeta(t);
     }
@@ -110,7 +108,7 @@ int infiksavaldis::arvuta(std::string_view rida) {
 
 int infiksavaldis::omista(char muutuja, std::string_view avaldis) {
   const int i = muutuja_indeks(static_cast<unsigned char>(muutuja));
-  if (i < 0) return katkesta(LUBAMATU_MUUTUJANIMI);
+  if (i < 0) return prindi_teade(LUBAMATU_MUUTUJANIMI);
   if (!arvuta(avaldis)) return 0;
   vaartused[i] = tulemus;
   vaartustatud[i] = 1;
@@ -120,10 +118,10 @@ int infiksavaldis::omista(char muutuja, std::string_view avaldis) {
 int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
   switch (tehtemargina(t)) {
     case tehtemark::AVA:
-      if (ootan_arvu == 0) return katkesta(AVAV_SULG_TEHTE_ASEMEL);
+      if (ootan_arvu == 0) return prindi_teade(AVAV_SULG_TEHTE_ASEMEL);
       return pane(tehted, t);
     case tehtemark::SULGE:
-      if (ootan_arvu == 1) return katkesta(SULGEV_SULG_TEHTE_ASEMEL);
+      if (ootan_arvu == 1) return prindi_teade(SULGEV_SULG_TEHTE_ASEMEL);
       return taanda(t);
     case tehtemark::MIINUS:
       if (ootan_arvu == 1) return unaarne_miinus(t, parast_tehet);
@@ -132,7 +130,7 @@ int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
     case tehtemark::KORDA:
     case tehtemark::JAGA:
     case tehtemark::VASTAND:
-      if (ootan_arvu == 1) return katkesta(TEHE_ARVU_ASEMEL);
+      if (ootan_arvu == 1) return prindi_teade(TEHE_ARVU_ASEMEL);
       break;
   }
   ootan_arvu = 1;
@@ -140,8 +138,7 @@ int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
 }
 
 int infiksavaldis::unaarne_miinus(lekseem* t, bool parast_tehet) {
-  lekseem* null = uus(lekseem::arv(0));
-  if (null == nullptr || !pane(arvud, null)) return 0;
+  if (!pane(arvud, uus(lekseem::arv(0)))) return 0;
   if (!parast_tehet) return taanda(t);
   // The operator before it still waits for its operand, so this minus reduces nothing now.
   t->lisa = static_cast<char>(tehtemark::VASTAND);
@@ -149,12 +146,12 @@ int infiksavaldis::unaarne_miinus(lekseem* t, bool parast_tehet) {
 }
 
 int infiksavaldis::lopeta(lekseem* t) {
-  if (ootan_arvu == 1) return katkesta(LOPP_ARVU_ASEMEL);
+  if (ootan_arvu == 1) return prindi_teade(LOPP_ARVU_ASEMEL);
   *t = lekseem::tehe(')');
   if (!taanda(t)) return 0;
   lekseem* r = arvud.vota();
-  if (r->liik != ARV) return katkesta_teatega(r->teade());
-  if (arvud.tyhi() == 0 || tehted.tyhi() == 0) return katkesta(MAGASIN_POLE_TYHI);
+  if (r->liik != ARV) return prindi_viga(r->teade());
+  if (arvud.tyhi() == 0 || tehted.tyhi() == 0) return prindi_teade(MAGASIN_POLE_TYHI);
   tulemus = r->vaartus;
   lekseemid.tagasi(r);
   return 1;
@@ -183,7 +180,7 @@ int infiksavaldis::taanda(lekseem* t) {
 int infiksavaldis::rakenda(lekseem* p) {
   lekseem* y = arvud.vota();
   lekseem* x = arvud.vota();
-  if (x->liik != ARV || y->liik != ARV) return katkesta_teatega(MAGASIN_TYHI);
+  if (x->liik != ARV || y->liik != ARV) return prindi_viga(MAGASIN_TYHI);
   float v = 0;
   switch (tehtemargina(p)) {
     case tehtemark::PLUSS:
@@ -198,13 +195,13 @@ int infiksavaldis::rakenda(lekseem* p) {
       break;
     case tehtemark::JAGA:
       // Only a zero divisor is refused (-0 too); overflow gives an infinity that passes on.
-      if (y->vaartus == 0) return katkesta(JAGAMINE_NULLIGA);
+      if (y->vaartus == 0) return prindi_teade(JAGAMINE_NULLIGA);
       v = x->vaartus / y->vaartus;
       break;
     case tehtemark::AVA:
     case tehtemark::SULGE:
       // Never stacked above an operator's precedence, so never applied.
-      return katkesta(MAGASIN_POLE_TYHI);
+      return prindi_teade(MAGASIN_POLE_TYHI);
   }
   lekseemid.tagasi(x);
   lekseemid.tagasi(y);
@@ -220,27 +217,22 @@ std::int32_t infiksavaldis::prioriteet(const lekseem* t) {
 
 lekseem* infiksavaldis::uus(lekseem sisu) {
   lekseem* t = lekseemid.anna();
-  // Unreachable while every token no stack holds is given back; refuse the line if not.
-  if (t == nullptr) {
-    katkesta_teatega(MAGASIN_TAIS);
-    return nullptr;
-  }
   *t = sisu;
   return t;
 }
 
 int infiksavaldis::pane(magasin& m, lekseem* t) {
   m.pane(t);
-  if (t->liik == VIGA) return katkesta_teatega(t->teade());
+  if (t->liik == VIGA) return prindi_viga(t->teade());
   return 1;
 }
 
-int infiksavaldis::katkesta(const char* teade) {
+int infiksavaldis::prindi_teade(const char* teade) {
   valja.tekst(teade);
   return 0;
 }
 
-int infiksavaldis::katkesta_teatega(const char* teade) {
+int infiksavaldis::prindi_viga(const char* teade) {
   valja.viga(teade);
   return 0;
 }

@@ -41,9 +41,11 @@ class infiksavaldis {
 
   lekseem* uus(lekseem sisu);
   int pane(magasin& m, lekseem* t);
-  // A line's end by a message: once a line at most, so kept out of the way of the rest.
-  [[gnu::cold]] int katkesta(const char* teade);
-  [[gnu::cold]] int katkesta_teatega(const char* teade);
+  // A line's end by a message, and 0: once a line at most, so kept out of the way of the
+  // rest. prindi_teade prints a whole fixed message as it is; prindi_viga prints "Viga: ",
+  // the message an error token carries, and a newline.
+  [[gnu::cold]] int prindi_teade(const char* teade);
+  [[gnu::cold]] int prindi_viga(const char* teade);
 
   float vaartused[MUUTUJAID] = {};
   std::int32_t vaartustatud[MUUTUJAID] = {};
