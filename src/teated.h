@@ -1,7 +1,7 @@
 // Every fixed text the two programs share, byte for byte: single-byte Estonian, mostly
 // ISO-8859-1 (e4 = a-umlaut, f5 = o-tilde, f6 = o-umlaut, fc = u-umlaut) with a few DOS
 // code-page bytes (84 = a-umlaut, 81 = u-umlaut, 93 = o-tilde). They are written unconverted.
-// What only one program says lives in src/roman/teated.cpp or src/decimal/teated.cpp.
+// What only one program says lives in src/roman/tekstid.cpp or src/decimal/tekstid.cpp.
 #pragma once
 
 namespace zemtar {
