@@ -6,7 +6,7 @@
 # pipe exactly as the programs of the ordinary build do, and write UTF-8 letters at a
 # pseudo-terminal in a UTF-8 locale, whose files are not there.
 #
-# .ci/staatiline.sh STATIC_BUILD_DIR BUILD_DIR     (configured with -DZEMTAR_STATIC=ON, and not)
+# pakett/staatiline.sh STATIC_BUILD_DIR BUILD_DIR     (configured with -DZEMTAR_STATIC=ON, and not)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 staatiline=$(cd "$1" && pwd)

@@ -6,7 +6,7 @@
 # depends on the C library alone, and its programs are hardened and run from where dpkg-deb
 # unpacks them.
 #
-# .ci/pakett.sh BUILD_DIR     (a configured and built tree)
+# pakett/pakett.sh BUILD_DIR     (a configured and built tree)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ehitus=$(cd "$1" && pwd)
