@@ -32,7 +32,7 @@ tar -tvzf "$arhiiv" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | sort >"$tmp/sisu"
 sed "s|@|$nimi|" <<'EOF' | sort >"$tmp/oodatud"
 -rw-r--r-- root/root @/README
 -rw-r--r-- root/root @/share/doc/zemtar/copyright
--rw-r--r-- root/root @/share/man/man1/zemtar-lihtne.1
+lrwxrwxrwx root/root @/share/man/man1/zemtar-lihtne.1
 -rw-r--r-- root/root @/share/man/man1/zemtar.1
 -rwxr-xr-x root/root @/bin/zemtar
 -rwxr-xr-x root/root @/bin/zemtar-lihtne
