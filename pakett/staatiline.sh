@@ -6,7 +6,7 @@
 # pipe exactly as the programs of the ordinary build do, and write UTF-8 letters at a
 # pseudo-terminal in a UTF-8 locale, whose files are not there.
 #
-# .ci/staatiline.sh STATIC_BUILD_DIR BUILD_DIR     (configured with -DZEMTAR_STATIC=ON, and not)
+# pakett/staatiline.sh STATIC_BUILD_DIR BUILD_DIR     (configured with -DZEMTAR_STATIC=ON, and not)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 staatiline=$(cd "$1" && pwd)
@@ -32,7 +32,7 @@ tar -tvzf "$arhiiv" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | sort >"$tmp/sisu"
 sed "s|@|$nimi|" <<'EOF' | sort >"$tmp/oodatud"
 -rw-r--r-- root/root @/README
 -rw-r--r-- root/root @/share/doc/zemtar/copyright
--rw-r--r-- root/root @/share/man/man1/zemtar-lihtne.1
+lrwxrwxrwx root/root @/share/man/man1/zemtar-lihtne.1
 -rw-r--r-- root/root @/share/man/man1/zemtar.1
 -rwxr-xr-x root/root @/bin/zemtar
 -rwxr-xr-x root/root @/bin/zemtar-lihtne

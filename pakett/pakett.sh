@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# What a user installs, checked: the manual pages pass the formatter's lint, `cmake --install`
+# What a user installs, checked: the manual page passes the formatter's lint, `cmake --install`
 # puts every file under a fresh prefix, and the Debian package that cpack makes is clean for
 # lintian, holds exactly the expected files with sensible metadata, owes nothing to the
 # libraries linked into it (their notices in the copyright file, their sources in Built-Using),
 # depends on the C library alone, and its programs are hardened and run from where dpkg-deb
 # unpacks them.
 #
-# .ci/pakett.sh BUILD_DIR     (a configured and built tree)
+# pakett/pakett.sh BUILD_DIR     (a configured and built tree)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ehitus=$(cd "$1" && pwd)
@@ -18,7 +18,7 @@ viga() {
   exit 1
 }
 
-echo "== manual pages: groff -man -ww, the sections in their order, the NIMI line"
+echo "== manual page: groff -man -ww, the sections in their order, the NIMI line for both names"
 sektsioonid="NIMI,KOKKUVÕTE,KIRJELDUS,TÖÖVIISID,SÜNTAKS,OMISTAMINE,TULEMUSED,TEATED,KODEERING"
 sektsioonid+=",VÄLJUMISKOOD,KESKKOND,FAILID,NÄITED,VAATA KA"
 for leht in man/*.1; do
@@ -28,8 +28,10 @@ for leht in man/*.1; do
   pealkirjad=$(LC_ALL=C.UTF-8 MANWIDTH=80 MANPAGER=cat man -l "$leht" | grep -v '^$' | sed '1d;$d' |
     grep -v '^ ' | paste -sd,)
   [ "$pealkirjad" = "$sektsioonid" ] || viga "$leht: the sections are $pealkirjad"
-  # The NIMI line as whatis and apropos read it.
-  lexgrog "$leht" | grep -q ": \"$(basename "$leht" .1) - " || viga "$leht: no NIMI line for whatis"
+  # The NIMI line as whatis and apropos read it: both programs are named.
+  for programm in zemtar zemtar-lihtne; do
+    lexgrog "$leht" | grep -q ": \"$programm - " || viga "$leht: no NIMI line for $programm"
+  done
 done
 
 echo "== cmake --install under a prefix"
@@ -38,6 +40,8 @@ for f in bin/zemtar bin/zemtar-lihtne share/man/man1/zemtar.1 share/man/man1/zem
   share/doc/zemtar/copyright; do
   [ -f "$tmp/prefix/$f" ] || viga "cmake --install left out $f"
 done
+[ "$(readlink "$tmp/prefix/share/man/man1/zemtar-lihtne.1")" = zemtar.1 ] ||
+  viga "zemtar-lihtne.1 is not a link to zemtar.1"
 
 echo "== Debian package: cpack -G DEB"
 (cd "$ehitus" && cpack -G DEB -B "$tmp/pakett") >"$tmp/cpack.log" 2>&1 ||
@@ -72,7 +76,7 @@ sort >"$tmp/oodatud" <<'EOF'
 -rw-r--r-- root/root ./usr/share/doc/zemtar/copyright
 -rw-r--r-- root/root ./usr/share/lintian/overrides/zemtar
 -rw-r--r-- root/root ./usr/share/man/man1/zemtar.1.gz
--rw-r--r-- root/root ./usr/share/man/man1/zemtar-lihtne.1.gz
+lrwxrwxrwx root/root ./usr/share/man/man1/zemtar-lihtne.1.gz
 EOF
 diff -u "$tmp/oodatud" "$tmp/sisu" || viga "the package holds other files than expected"
 
@@ -111,14 +115,16 @@ done
 zcat "$dokud/changelog.Debian.gz" >"$tmp/changelog"
 [ "$(dpkg-parsechangelog -l "$tmp/changelog" -S Version)" = "$versioon" ] ||
   viga "changelog.Debian.gz does not start with $versioon"
+leht="$juur/usr/share/man/man1/zemtar.1.gz"
+zcat "$leht" | cmp - man/zemtar.1
+# gzip -9n: no file name (flags 00), no time stamp (0), best compression (extra flags 02).
+paised=$(od -An -tx1 -N9 "$leht" | tr -d ' \n')
+[ "$paised" = 1f8b08000000000002 ] || viga "$leht is not gzip -9n: header $paised"
+[ "$(readlink "$juur/usr/share/man/man1/zemtar-lihtne.1.gz")" = zemtar.1.gz ] ||
+  viga "zemtar-lihtne.1.gz is not a link to zemtar.1.gz"
 for programm in zemtar zemtar-lihtne; do
-  leht="$juur/usr/share/man/man1/$programm.1.gz"
-  zcat "$leht" | cmp - "man/$programm.1"
-  # gzip -9n: no file name (flags 00), no time stamp (0), best compression (extra flags 02).
-  paised=$(od -An -tx1 -N9 "$leht" | tr -d ' \n')
-  [ "$paised" = 1f8b08000000000002 ] || viga "$leht is not gzip -9n: header $paised"
-  LC_ALL=C.UTF-8 MANWIDTH=80 MANPAGER=cat man -l "$leht" | grep -qx NIMI ||
-    viga "man cannot render $leht"
+  LC_ALL=C.UTF-8 MANWIDTH=80 MANPAGER=cat man -l "$juur/usr/share/man/man1/$programm.1.gz" |
+    grep -qx NIMI || viga "man cannot render $programm.1.gz"
   file -b "$juur/usr/bin/$programm" | grep -q ', stripped' || viga "$programm is not stripped"
 done
 

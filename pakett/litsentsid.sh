@@ -2,8 +2,8 @@
 # What the programs owe the libraries linked into them from static archives, as the Debian
 # packages that hold the archives on this machine say it:
 #
-#   cmake/litsentsid.sh ARCHIVE...                paragraphs for the copyright file
-#   cmake/litsentsid.sh --built-using ARCHIVE...  the package's Built-Using field
+#   pakett/litsentsid.sh ARCHIVE...                paragraphs for the copyright file
+#   pakett/litsentsid.sh --built-using ARCHIVE...  the package's Built-Using field
 #
 # One Files paragraph per source package, "Files: SOURCE/*", holding every copyright and every
 # licence of that package's /usr/share/doc/PACKAGE/copyright, so that the notices match the

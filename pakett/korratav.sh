@@ -3,7 +3,7 @@
 # and at different times, must be the same file byte for byte. When it is not, says which
 # members of the archive differ and, inside them, which files and which file entries.
 #
-# .ci/korratav.sh [COMMIT]     (default HEAD; what is not committed does not count)
+# pakett/korratav.sh [COMMIT]     (default HEAD; what is not committed does not count)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tmp=$(mktemp -d)

@@ -3,7 +3,11 @@
 include(GNUInstallDirs)
 
 install(TARGETS zemtar zemtar-lihtne RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES man/zemtar.1 man/zemtar-lihtne.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# One manual page for both programs; zemtar-lihtne's name is a link to it (as Debian prefers a
+# link to a .so page), which install() copies as a link.
+file(CREATE_LINK zemtar.1 ${CMAKE_CURRENT_BINARY_DIR}/zemtar-lihtne.1 SYMBOLIC)
+install(FILES man/zemtar.1 ${CMAKE_CURRENT_BINARY_DIR}/zemtar-lihtne.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The licence as Debian's machine-readable copyright file, made from LICENSE: its copyright
 # line, then its text with every line indented by one blank and empty lines as " ."; Expat is

@@ -1,0 +1,68 @@
+# How everything is compiled and linked: warnings, link-time optimisation, the sanitizers and
+# the fuzzer's instrumentation, Debian's hardening, and no build folder in what is built. Read
+# before the targets, which take these flags when they are made; zemtar_programmid() links the
+# two programs once they are.
+
+add_compile_options(-Wall -Wextra)
+# Link-time optimisation inlines across the evaluator's small files (stacks, token pool,
+# lexer), which the work done for every token of a line needs.
+if(NOT ZEMTAR_SANITIZE)
+  set(CMAKE_INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
+endif()
+if(ZEMTAR_WERROR)
+  add_compile_options(-Werror)
+endif()
+if(ZEMTAR_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# The fuzz targets' instrumentation, in all code.
+if(ZEMTAR_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Debian's hardening: stack canaries, format strings checked, relocations read-only and bound
+# at start-up, programs position-independent. glibc's checked calls need the optimiser, and the
+# sanitizers intercept those calls themselves.
+add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
+if(NOT WIN32)  # the PE linker has no -z options: cmake/windows.cmake
+  add_link_options(-Wl,-z,relro,-z,now)
+endif()
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+# No build folder in what is built, so that two builds of one commit in two places are the same.
+set(kaardid -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+add_compile_options(${kaardid})
+add_link_options(${kaardid})
+include(CheckPIESupported)
+check_pie_supported()
+if(NOT ZEMTAR_SANITIZE AND NOT ZEMTAR_FUZZ)
+  add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+endif()
+
+# The C++ runtime is linked into the programs, so that starting one loads and relocates only
+# the C library: a shell loop of "zemtar -k" then costs little more than one of /bin/true.
+# ZEMTAR_STATIC links the C library in too, as a static position-independent program that
+# loads nothing and runs on any Linux. -static-pie takes the C++ runtime from its static
+# archive itself (GCC 12 builds a program that crashes at start when -static-libstdc++ is given
+# as well), and it goes last on the line, where it overrides the -pie that CMake gives.
+function(zemtar_programmid)
+  if(ZEMTAR_STATIC)
+    if(ZEMTAR_SANITIZE OR ZEMTAR_FUZZ)
+      message(FATAL_ERROR "ZEMTAR_STATIC: the sanitizers' runtimes are not linked statically")
+    endif()
+    foreach(programm ${ARGN})
+      target_link_libraries(${programm} PRIVATE -static-pie)
+    endforeach()
+    # The C library's notices go with the programs as the other archives' do (pakett/pakett.cmake).
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.a
+                    OUTPUT_VARIABLE libc OUTPUT_STRIP_TRAILING_WHITESPACE)
+    set(ZEMTAR_ARHIIVID ${ZEMTAR_ARHIIVID} ${libc} PARENT_SCOPE)
+  elseif(NOT ZEMTAR_SANITIZE)
+    foreach(programm ${ARGN})
+      target_link_options(${programm} PRIVATE -static-libstdc++ -static-libgcc)
+    endforeach()
+  endif()
+endfunction()
