@@ -26,7 +26,9 @@ add_link_options(-sALLOW_MEMORY_GROWTH=1 -Wl,-u,fputc)
 cmake_language(DEFER CALL set_property TARGET zemtar zemtar-lihtne APPEND PROPERTY LINK_OPTIONS
                -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1)
 
-# Each page: the program's code as one script, the binary inside it, put into the page.
+# Each page: the program's code as one script, the binary inside it, put into the page
+# (src/frontend/leht.html); src/frontend/leht.js in the script is what the page does.
+set(leht ${PROJECT_SOURCE_DIR}/src/frontend/leht)
 foreach(programm zemtar zemtar-lihtne)
   string(REPLACE zemtar-lihtne kumnend osad ${programm})
   string(REPLACE zemtar rooma osad ${osad})
@@ -34,12 +36,12 @@ foreach(programm zemtar zemtar-lihtne)
   target_link_libraries(${programm}-leht PRIVATE zemtar_${osad} zemtar_uhine)
   target_link_options(${programm}-leht PRIVATE -sENVIRONMENT=web -sSINGLE_FILE=1
     -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=FS
-    --pre-js ${PROJECT_SOURCE_DIR}/web/leht.js)
-  set_target_properties(${programm}-leht PROPERTIES LINK_DEPENDS ${PROJECT_SOURCE_DIR}/web/leht.js)
+    --pre-js ${leht}.js)
+  set_target_properties(${programm}-leht PROPERTIES LINK_DEPENDS ${leht}.js)
   add_custom_command(OUTPUT ${programm}.html
-    COMMAND ${CMAKE_COMMAND} -DPROGRAMM=${programm} -DMALL=${PROJECT_SOURCE_DIR}/web/leht.html
+    COMMAND ${CMAKE_COMMAND} -DPROGRAMM=${programm} -DMALL=${leht}.html
             -DKOOD=$<TARGET_FILE:${programm}-leht> -P ${PROJECT_SOURCE_DIR}/cmake/leht.cmake
-    DEPENDS ${programm}-leht web/leht.html cmake/leht.cmake)
+    DEPENDS ${programm}-leht ${leht}.html cmake/leht.cmake)
   list(APPEND lehed ${programm}.html)
 endforeach()
 add_custom_target(lehed ALL DEPENDS ${lehed})

@@ -1,7 +1,7 @@
-// The page as a console of the calculator: each line typed goes to the running program, and
-// what the program prints, in UTF-8, is added to the transcript with the line's echo. Up and
-// Down recall the lines typed before, kept in the browser's local storage when it allows and
-// the page's switch does. A file opened or dropped runs as "-f" runs it.
+// What the page (leht.html) does as a console of the calculator: each line typed goes to the
+// running program, and what the program prints, in UTF-8, is added to the transcript after the
+// line's echo. Up and Down recall the lines typed before, kept in the browser's local storage
+// when it allows and the page's switch does. A file opened or dropped runs as "-f" runs it.
 (function () {
   'use strict';
   const ekraan = document.getElementById('ekraan');
