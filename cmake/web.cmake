@@ -52,3 +52,4 @@ add_custom_command(OUTPUT ${ZEMTAR_VEEBI_ZIP}
           zemtar-lihtne.html
   DEPENDS ${lehed})
 add_custom_target(veebi_zip DEPENDS ${ZEMTAR_VEEBI_ZIP})
+add_dependencies(veebi_zip lehed)
