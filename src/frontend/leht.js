@@ -16,9 +16,17 @@
   const MAHT = 1000;  // lines kept, as at a terminal
 
   // What the program prints during one call, standard error too: the page is its console.
-  let baidid = [];
+  // The C library hands it over a byte at a time.
+  let baidid = new Uint8Array(4096);
+  let pikkus = 0;
   const kogu = function (b) {
-    if (b !== null) baidid.push(b & 255);
+    if (b === null) return;
+    if (pikkus === baidid.length) {
+      const suurem = new Uint8Array(2 * baidid.length);
+      suurem.set(baidid);
+      baidid = suurem;
+    }
+    baidid[pikkus++] = b & 255;
   };
   Module.preRun = [function () {
     FS.init(function () { return null; }, kogu, kogu);
@@ -30,9 +38,9 @@
   }
 
   function kutsu(f) {
-    baidid = [];
+    pikkus = 0;
     const tulemus = f();
-    naita(new TextDecoder().decode(new Uint8Array(baidid)));
+    naita(new TextDecoder().decode(baidid.subarray(0, pikkus)));
     return tulemus;
   }
 
