@@ -27,9 +27,12 @@ endif()
 # Debian's hardening: stack canaries, format strings checked, relocations read-only and bound
 # at start-up, programs position-independent. glibc's checked calls need the optimiser, and the
 # sanitizers intercept those calls themselves.
-add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
-if(NOT WIN32)  # the PE linker has no -z options: cmake/windows.cmake
-  add_link_options(-Wl,-z,relro,-z,now)
+add_compile_options(-Wformat -Werror=format-security)
+if(NOT EMSCRIPTEN)  # WebAssembly has no stack protector and no ELF relocations: cmake/web.cmake
+  add_compile_options(-fstack-protector-strong)
+  if(NOT WIN32)  # the PE linker has no -z options: cmake/windows.cmake
+    add_link_options(-Wl,-z,relro,-z,now)
+  endif()
 endif()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 # No build folder in what is built, so that two builds of one commit in two places are the same.
@@ -60,7 +63,7 @@ function(zemtar_programmid)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.a
                     OUTPUT_VARIABLE libc OUTPUT_STRIP_TRAILING_WHITESPACE)
     set(ZEMTAR_ARHIIVID ${ZEMTAR_ARHIIVID} ${libc} PARENT_SCOPE)
-  elseif(NOT ZEMTAR_SANITIZE)
+  elseif(NOT ZEMTAR_SANITIZE AND NOT EMSCRIPTEN)
     foreach(programm ${ARGN})
       target_link_options(${programm} PRIVATE -static-libstdc++ -static-libgcc)
     endforeach()

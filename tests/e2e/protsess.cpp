@@ -81,8 +81,10 @@ protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> 
   const std::string kaust = mkdtemp(mall.data()), fail = kaust + "/sisend", vead = kaust + "/vead";
   std::ofstream(fail, std::ios::binary) << sisend.value_or("");
   std::vector<std::string> kask = {programm};
-  if (const char* kaust = std::getenv("ZEMTAR_WINDOWS"))
-    kask[0] = kaust + ("/" + std::filesystem::path(programm).filename().string() + ".exe");
+  for (const auto& [muutuja, laiend] :
+       {std::pair{"ZEMTAR_WINDOWS", ".exe"}, {"ZEMTAR_VEEB", ".js"}})
+    if (const char* kaust = std::getenv(muutuja))
+      kask[0] = kaust + ("/" + std::filesystem::path(programm).filename().string() + laiend);
   if (const char* eel = std::getenv("ZEMTAR_EEL")) kask.insert(kask.begin(), eel);
   for (const std::string& a : argumendid)
     kask.push_back(a == "{f}" ? fail : a);
@@ -181,10 +183,11 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
     for (const auto& [mask, programm, nimi] :
          {std::tuple{ROOMA, ZEMTAR, "zemtar"}, {LIHTNE, ZEMTAR_LIHTNE, "zemtar-lihtne"}}) {
       if ((j.kellele & mask) == 0) continue;
-      // A sanitizer, valgrind or wine needs far more memory; wine waits where a read must fail.
+      // A sanitizer, valgrind, wine or node needs far more memory; wine waits where a read must
+      // fail.
       if ((j.k == MALUPIIR && (ZEMTAR_SANITEERITUD || std::getenv("ZEMTAR_EEL"))) ||
           (j.k == LUGEMISVIGA && std::getenv("ZEMTAR_WINDOWS"))) {
-        std::printf("not run under a sanitizer, valgrind or wine: %s %s\n", nimi,
+        std::printf("not run under a sanitizer, valgrind, wine or node: %s %s\n", nimi,
                     j.k == MALUPIIR ? "in 32 MiB" : "after a failed read");
         continue;
       }

@@ -1,5 +1,6 @@
-// Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder) as processes, each
-// through ZEMTAR_EEL if set (valgrind's script, wine), and checks tables of such runs.
+// Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder; ZEMTAR_VEEB: the .js
+// files for node) as processes, each through ZEMTAR_EEL if set (valgrind's script, wine, node),
+// and checks tables of such runs.
 #pragma once
 
 #include <cstdlib>
