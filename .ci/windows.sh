@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Both programs for 64-bit Windows, cross-built on Debian with mingw-w64 and tried under wine:
 # the build with warnings as errors, the DLLs each .exe imports, the tests in memory as .exe
-# files through ctest, the end-to-end tests run from Linux against the .exe files, the README's
-# examples and the 32-bit exit status as cmd shows it, and the zip. A Linux build with tests
-# (made here if missing) runs the end-to-end tests and prints what the .exe files must print.
+# files through ctest, the programs in a console on a virtual display, the end-to-end tests
+# run from Linux against the .exe files, the README's examples and the 32-bit exit status as
+# cmd shows it, and the zip. A Linux build with tests (made here if missing) runs the end-to-end
+# tests and prints what the .exe files must print.
 #   bash .ci/windows.sh [LINUX_BUILD_DIR]      (default: build)
 # WINEPREFIX, if set, is a wine prefix to use (and keep); otherwise one is made and removed.
 set -euo pipefail
@@ -12,7 +13,7 @@ linux=${1:-build}
 win=$PWD/build-win
 
 puudu=()
-for p in g++-mingw-w64-x86-64 mingw-w64-tools wine googletest unzip; do
+for p in g++-mingw-w64-x86-64 mingw-w64-tools wine googletest unzip xvfb xauth; do
   dpkg -s "$p" >/dev/null 2>&1 || puudu+=("$p")
 done
 if [ "${#puudu[@]}" -gt 0 ]; then
@@ -53,7 +54,13 @@ wineserver -p </dev/null >/dev/null 2>&1
 "$wine" cmd /c exit </dev/null >/dev/null 2>&1
 
 echo "== Windows: the tests in memory under wine, one at a time (std::tmpfile races under wine)"
-ctest --test-dir "$win" --output-on-failure --no-tests=error
+ctest --test-dir "$win" --output-on-failure --no-tests=error -LE konsool
+
+echo "== Windows: both programs in a console of their own, typed into and read back"
+# wine's console is a window: on a virtual display, started for this step alone.
+SECONDS=0
+xvfb-run -a ctest --test-dir "$win" --output-on-failure --no-tests=error -L konsool
+echo "the console under wine: $SECONDS s"
 
 echo "== Windows: the end-to-end tests against the .exe files (a Linux terminal's aside)"
 ZEMTAR_WINDOWS=$win ZEMTAR_EEL=$wine "$linux/tests/testid_otsast_otsani" \
@@ -85,4 +92,8 @@ if unzip -p "$zip" '*.txt' | grep -qv $'\r$'; then
   echo "$zip: a line of a text without CR LF" >&2
   exit 1
 fi
-echo "$zip: $sisu, the texts with CR LF"
+if unzip -p "$zip" '*.txt' | LC_ALL=C grep -q $'[^\t\r -~]'; then
+  echo "$zip: a text with a byte outside ASCII, which type shows by the code page" >&2
+  exit 1
+fi
+echo "$zip: $sisu, the texts in ASCII with CR LF"
