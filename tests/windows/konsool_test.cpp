@@ -10,29 +10,18 @@ namespace {
 
 using namespace tekst;
 
-// Keys that type no character of their own, each as a byte that the texts never have.
+// Keys that type no character, each as a byte that the texts never have; Ctrl-Z, Ctrl-C,
+// Backspace and Enter as the characters they type.
 const std::string VASAK = "\x11", HOME = "\x12", END = "\x13", YLES = "\x14", CTRL_Z = "\x1A",
                   CTRL_C = "\x03";
 
-// The key for a byte of the keys typed: a character in ISO-8859-1, or one of the keys above.
+// The key pressed for a byte of the keys typed, Ctrl held where the keyboard needs it.
 KEY_EVENT_RECORD klahv(unsigned char b) {
-  switch (b) {
-    case '\n':
-      return {0, 1, VK_RETURN, 0, {L'\r'}, 0};
-    case '\b':
-      return {0, 1, VK_BACK, 0, {L'\b'}, 0};
-    case 0x11:
-      return {0, 1, VK_LEFT, 0, {0}, 0};
-    case 0x12:
-      return {0, 1, VK_HOME, 0, {0}, 0};
-    case 0x13:
-      return {0, 1, VK_END, 0, {0}, 0};
-    case 0x14:
-      return {0, 1, VK_UP, 0, {0}, 0};
-    case 0x1A:
-      return {0, 1, 'Z', 0, {L'\x1A'}, LEFT_CTRL_PRESSED};
-  }
-  return {0, 1, LOBYTE(VkKeyScanW(b)), 0, {b}, 0};
+  const WORD nooled[] = {VK_LEFT, VK_HOME, VK_END, VK_UP};
+  if (b >= 0x11 && b <= 0x14) return {TRUE, 1, nooled[b - 0x11], 0, {0}, 0};
+  const wchar_t c = b == '\n' ? L'\r' : b;
+  const SHORT k = VkKeyScanW(c);
+  return {TRUE, 1, LOBYTE(k), 0, {c}, HIBYTE(k) & 2 ? DWORD(LEFT_CTRL_PRESSED) : 0};
 }
 
 // What the console shows for the programs' bytes: ISO-8859-1, and the DOS code page's three.
@@ -96,7 +85,7 @@ void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
     rida = b == '\n' ? L"" : rida + ekraanil({b});
     INPUT_RECORD r[2] = {{KEY_EVENT, {}}, {KEY_EVENT, {}}};
     r[0].Event.KeyEvent = r[1].Event.KeyEvent = klahv(b);
-    r[0].Event.KeyEvent.bKeyDown = TRUE;
+    r[1].Event.KeyEvent.bKeyDown = FALSE;
     DWORD n;
     WriteConsoleInputW(sisse, r, 2, &n);
   }
