@@ -134,7 +134,6 @@ TEST(Konsool, EditsLinesAndEnds) {
       {"12+3" + VASAK + VASAK + "\b0\n+2" + HOME + "1" + END + "0\n" + YLES + "\n" + CTRL_Z + "\n",
        ":10+3\n" + AV + "XIII\n" + korda(":1+20\n" + AV + "XXI\n", 2) + ":^Z\n",
        ":10+3\n" + AV + "13.000000\n" + korda(":1+20\n" + AV + "21.000000\n", 2) + ":^Z\n"},
-      {CTRL_Z + "\n", ":^Z\n", ":^Z\n"},
   });
 }
 
