@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Both programs for 64-bit Windows, cross-built on Debian with mingw-w64 and tried under wine:
 # the build with warnings as errors, the DLLs each .exe imports, the tests in memory as .exe
-# files through ctest, the end-to-end tests run from Linux against the .exe files, the README's
-# examples and the 32-bit exit status as cmd shows it, and the zip. A Linux build with tests
-# (made here if missing) runs the end-to-end tests and prints what the .exe files must print.
+# files through ctest, the programs in a console on a virtual display too, the end-to-end tests
+# run from Linux against the .exe files, the README's examples and the 32-bit exit status as
+# cmd shows it, and the zip. A Linux build with tests (made here if missing) runs the end-to-end
+# tests and prints what the .exe files must print.
 #   bash .ci/windows.sh [LINUX_BUILD_DIR]      (default: build)
 # WINEPREFIX, if set, is a wine prefix to use (and keep); otherwise one is made and removed.
 set -euo pipefail
@@ -12,13 +13,16 @@ linux=${1:-build}
 win=$PWD/build-win
 
 puudu=()
-for p in g++-mingw-w64-x86-64 mingw-w64-tools wine googletest unzip; do
+for p in g++-mingw-w64-x86-64 mingw-w64-tools wine googletest unzip xvfb xauth; do
   dpkg -s "$p" >/dev/null 2>&1 || puudu+=("$p")
 done
 if [ "${#puudu[@]}" -gt 0 ]; then
   echo "missing Debian packages (bash .ci/run installs them): ${puudu[*]}" >&2
   exit 1
 fi
+# wine's console is a window: the whole run on a virtual display of its own, where the server
+# and the desktop that the prefix starts below serve every step, the console's too.
+[ -n "${ZEMTAR_XVFB:-}" ] || exec env ZEMTAR_XVFB=1 xvfb-run -a bash "$0" "$@"
 
 echo "== Windows: both programs and the tests cross-built, warnings as errors"
 cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64.cmake -DZEMTAR_WERROR=ON
@@ -37,7 +41,7 @@ done
 
 # No debugging lines on standard error, no crash dialog, no .NET or browser engine offered.
 export WINEDEBUG=-all WINEDLLOVERRIDES="winedbg.exe,mscoree,mshtml=d"
-unset DISPLAY WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY
 wine=/usr/lib/wine/wine64  # Debian's wine script first looks for a 32-bit wine
 [ -x "$wine" ] || wine=wine
 if [ -z "${WINEPREFIX:-}" ]; then
@@ -52,7 +56,8 @@ echo "== Windows: the wine prefix"
 wineserver -p </dev/null >/dev/null 2>&1
 "$wine" cmd /c exit </dev/null >/dev/null 2>&1
 
-echo "== Windows: the tests in memory under wine, one at a time (std::tmpfile races under wine)"
+echo "== Windows: the tests under wine, one at a time (std::tmpfile races under wine): in memory,"
+echo "   and both programs in a console of their own, typed into and read back (label konsool)"
 ctest --test-dir "$win" --output-on-failure --no-tests=error
 
 echo "== Windows: the end-to-end tests against the .exe files (a Linux terminal's aside)"
@@ -85,4 +90,8 @@ if unzip -p "$zip" '*.txt' | grep -qv $'\r$'; then
   echo "$zip: a line of a text without CR LF" >&2
   exit 1
 fi
-echo "$zip: $sisu, the texts with CR LF"
+if unzip -p "$zip" '*.txt' | LC_ALL=C grep -q $'[^\t\r -~]'; then
+  echo "$zip: a text with a byte outside ASCII, which type shows by the code page" >&2
+  exit 1
+fi
+echo "$zip: $sisu, the texts in ASCII with CR LF"

@@ -1,5 +1,6 @@
 # The zip for Windows that `cpack -G ZIP` makes, zemtar-VERSION-win64.zip: both programs, the
-# licence and a note on running them, the two texts with CR LF line ends for any Windows editor.
+# licence and a note on running them, the two texts with CR LF line ends for any Windows editor
+# and in ASCII, which cmd's type shows the same at every code page (.ci/windows.sh checks).
 install(TARGETS zemtar zemtar-lihtne RUNTIME DESTINATION .)
 
 function(zemtar_crlf allikas nimi)

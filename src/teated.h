@@ -23,7 +23,8 @@ inline constexpr char VALJUND_EI_KIRJUTA[] = "v\xE4ljundit ei saa kirjutada";
 inline constexpr char SKRIPT_EI_LOE[] = "skripti ei saa edasi lugeda";
 inline constexpr char RIDA_EI_MAHU[] = "rida ei mahu m\xE4llu";
 
-// "--help": the options, the environment and the exit statuses. Each '@' is the program's name.
+// "--help": the options, then what this system's own part (src/platform) tells, then the exit
+// statuses, then the system's last words. Each '@' is the program's name.
 inline constexpr char KASUTUS[] =
     "\nKasutamine:\n"
     "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
@@ -31,17 +32,12 @@ inline constexpr char KASUTUS[] =
     "  @ -f -          sama standardsisendist\n"
     "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
     "  @ --help        see tekst\n"
-    "  @ --version     programmi versioon\n"
-    "\nKeskkond (ainult terminalis):\n"
-    "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
-    "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
-    "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
-    "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
+    "  @ --version     programmi versioon\n";
+inline constexpr char KASUTUS_OLEK[] =
     "\nL\xF5petamise olek:\n"
     "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
     "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist, rida ei\n"
-    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n"
-    "\nT\xE4psemalt: man @\n";
+    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n";
 
 // Help entries 2 to 14, the same in both programs; each program adds its own head and tail.
 inline constexpr const char* JUHISED_KESK[] = {

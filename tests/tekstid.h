@@ -69,25 +69,37 @@ inline const string JUHISED =
 inline const string LIHTNE_JUHISED =
     "\n\nInfiksavaldiste kalkulaator\n" + JUHISED_KESK + "    T\xFChikud sisendis on lubatud.\n\n";
 
-// "--help", each '@' the program's name.
-inline const string KASUTUS =
+// "--help", each '@' the program's name: the options, what each system adds, the statuses.
+inline const string KASUTUS_VALIKUD =
     "\nKasutamine:\n"
     "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
     "  @ -f FAIL       arvutab faili read, n\xE4itab iga rida enne tulemust\n"
     "  @ -f -          sama standardsisendist\n"
     "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
     "  @ --help        see tekst\n"
-    "  @ --version     programmi versioon\n"
-    "\nKeskkond (ainult terminalis):\n"
-    "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
-    "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
-    "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
-    "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n"
+    "  @ --version     programmi versioon\n";
+inline const string KASUTUS_OLEK =
     "\nL\xF5petamise olek:\n"
     "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
     "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist, rida ei\n"
-    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n"
-    "\nT\xE4psemalt: man @\n";
+    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n";
+inline const string KASUTUS = KASUTUS_VALIKUD +
+                              "\nKeskkond (ainult terminalis):\n"
+                              "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu "
+                              "ei peeta);\n"
+                              "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
+                              "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
+                              "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti "
+                              "n\xE4itab\n" +
+                              KASUTUS_OLEK + "\nT\xE4psemalt: man @\n";
+inline const string KASUTUS_WINDOWS =
+    KASUTUS_VALIKUD +
+    "\nKlahvid (ainult konsoolis):\n"
+    "  \xFCles, alla, F7  varem sisestatud read (F7: nende loend)\n"
+    "  Esc             t\xFChjendab rea\n"
+    "  Ctrl+C          t\xFChistab poolelioleva rea\n"
+    "  Ctrl+Z, Enter   l\xF5petab (t\xFChjal real)\n" +
+    KASUTUS_OLEK;
 
 // Standard error, when a run stops: after the program's name (each '@' here) and before the
 // system's reason.

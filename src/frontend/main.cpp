@@ -14,15 +14,17 @@ namespace {
 
 using zemtar::kirjutaja;
 
-// The usage text with the program's name in it.
+// The usage text, the system's parts in it, with the program's name in place of each '@'.
 void kasutus(kirjutaja valja) {
-  std::string_view tekst = zemtar::KASUTUS;
-  for (std::size_t koht; (koht = tekst.find('@')) != std::string_view::npos;
-       tekst.remove_prefix(koht + 1)) {
-    valja.tekst(tekst.substr(0, koht));
-    valja.tekst(zemtar::PROGRAMM);
+  for (std::string_view tekst :
+       {zemtar::KASUTUS, zemtar::KASUTUS_SUSTEEM, zemtar::KASUTUS_OLEK, zemtar::KASUTUS_LOPP}) {
+    for (std::size_t koht; (koht = tekst.find('@')) != std::string_view::npos;
+         tekst.remove_prefix(koht + 1)) {
+      valja.tekst(tekst.substr(0, koht));
+      valja.tekst(zemtar::PROGRAMM);
+    }
+    valja.tekst(tekst);
   }
-  valja.tekst(tekst);
 }
 
 int kaivita(const char* valik, const char* argument, kirjutaja valja) {

@@ -21,6 +21,12 @@ std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht);
 // The last step of all output. A failure stays on the stream, where std::ferror finds it.
 void kirjuta(std::FILE* voog, std::string_view baidid);
 
+// What "--help" tells of this system, single-byte like every fixed text, each '@' the
+// program's name: what the keyboard mode is given besides the lines (after the options), and
+// the last words (after the exit statuses), each empty or whole lines.
+extern const char KASUTUS_SUSTEEM[];
+extern const char KASUTUS_LOPP[];
+
 // Line editing at a terminal, where the system and the build have it.
 struct rea_toimetaja;
 

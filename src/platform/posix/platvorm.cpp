@@ -48,4 +48,13 @@ void kirjuta(std::FILE* voog, std::string_view baidid) {
   std::fwrite(baidid.data(), 1, baidid.size(), voog);
 }
 
+// The history file and the locale, which only a terminal's line editing reads, and the manual.
+const char KASUTUS_SUSTEEM[] =
+    "\nKeskkond (ainult terminalis):\n"
+    "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
+    "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
+    "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
+    "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n";
+const char KASUTUS_LOPP[] = "\nT\xE4psemalt: man @\n";
+
 }  // namespace zemtar

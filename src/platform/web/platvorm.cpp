@@ -29,4 +29,8 @@ void kirjuta(std::FILE* voog, std::string_view baidid) {
   std::fwrite(baidid.data(), 1, baidid.size(), voog);
 }
 
+// No terminal, so no history file and no letters to choose; no manual page either.
+const char KASUTUS_SUSTEEM[] = "";
+const char KASUTUS_LOPP[] = "";
+
 }  // namespace zemtar

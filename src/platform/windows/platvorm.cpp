@@ -79,4 +79,14 @@ void kirjuta(std::FILE* voog, std::string_view baidid) {
   }
 }
 
+// The console's own keys (src/platform/windows/konsool.cpp): no history file, no locale, no
+// manual. The console shows every letter itself.
+const char KASUTUS_SUSTEEM[] =
+    "\nKlahvid (ainult konsoolis):\n"
+    "  \xFCles, alla, F7  varem sisestatud read (F7: nende loend)\n"
+    "  Esc             t\xFChjendab rea\n"
+    "  Ctrl+C          t\xFChistab poolelioleva rea\n"
+    "  Ctrl+Z, Enter   l\xF5petab (t\xFChjal real)\n";
+const char KASUTUS_LOPP[] = "";
+
 }  // namespace zemtar

@@ -1,0 +1,149 @@
+// Both programs in a Windows console of their own, as a person has them there: keys typed into
+// the console's input, the program run on it, and the whole screen read back afterwards.
+// Under wine it needs a display (xvfb-run): without one a new console has no handles.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tekstid.h"
+
+namespace {
+
+using namespace tekst;
+
+// Keys that type no character, each as a byte that the texts never have; Ctrl-Z, Ctrl-C,
+// Backspace and Enter as the characters they type.
+const std::string VASAK = "\x11", HOME = "\x12", END = "\x13", YLES = "\x14", CTRL_Z = "\x1A",
+                  CTRL_C = "\x03";
+
+// The key pressed for a byte of the keys typed, Ctrl held where the keyboard needs it.
+KEY_EVENT_RECORD klahv(unsigned char b) {
+  const WORD nooled[] = {VK_LEFT, VK_HOME, VK_END, VK_UP};
+  if (b >= 0x11 && b <= 0x14) return {TRUE, 1, nooled[b - 0x11], 0, {0}, 0};
+  const wchar_t c = b == '\n' ? L'\r' : b;
+  const SHORT k = VkKeyScanW(c);
+  return {TRUE, 1, LOBYTE(k), 0, {c}, HIBYTE(k) & 2 ? DWORD(LEFT_CTRL_PRESSED) : 0};
+}
+
+// What the console shows for the programs' bytes: ISO-8859-1, and the DOS code page's three.
+std::wstring ekraanil(const std::string& baidid) {
+  std::wstring tahed;
+  for (const char c : baidid) {
+    const auto b = static_cast<unsigned char>(c);
+    tahed += b == 0x84 ? L'\u00E4' : b == 0x81 ? L'\u00FC' : b == 0x93 ? L'\u00F5' : wchar_t(b);
+  }
+  return tahed;
+}
+
+// The lines of the screen, each without the spaces after it, down to the last with any.
+std::wstring ekraan(HANDLE valja) {
+  std::wstring kogu;
+  for (SHORT y = 0; y < 300; ++y) {
+    wchar_t rida[80];
+    DWORD n = 0;
+    ReadConsoleOutputCharacterW(valja, rida, 80, {0, y}, &n);
+    while (n > 0 && rida[n - 1] == L' ')
+      --n;
+    kogu.append(rida, n) += L'\n';
+  }
+  return kogu.erase(kogu.find_last_not_of(L'\n') + 1) + L'\n';
+}
+
+// The program in a new console of 80 by 300 characters at the code page, the keys typed, and
+// after the run the screen (past the banner and greeting), the status 1 and the code page
+// checked. At CTRL_C the keys wait for the screen to show the line typed so far.
+void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
+             const std::string& oodatud) {
+  SCOPED_TRACE(std::string(programm) + " at code page " + std::to_string(koodileht));
+  FreeConsole();
+  ASSERT_TRUE(AllocConsole());
+  SECURITY_ATTRIBUTES parib{sizeof parib, nullptr, TRUE};
+  const auto ava = [&parib](const wchar_t* nimi) {
+    return CreateFileW(nimi, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       &parib, OPEN_EXISTING, 0, nullptr);
+  };
+  const HANDLE sisse = ava(L"CONIN$"), valja = ava(L"CONOUT$");
+  SetConsoleScreenBufferSize(valja, {80, 300});
+  ASSERT_TRUE(SetConsoleOutputCP(koodileht));
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdInput = sisse;
+  si.hStdOutput = si.hStdError = valja;
+  PROCESS_INFORMATION pi{};
+  std::string kask = std::string("\"") + programm + "\"";
+  ASSERT_TRUE(
+      CreateProcessA(programm, kask.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi));
+  std::wstring rida;
+  for (const char b : klahvid) {
+    if (b == CTRL_C[0]) {
+      const std::wstring naha = L":" + rida + L"\n";
+      for (int i = 0; i < 200 && ekraan(valja).rfind(naha) == std::wstring::npos; ++i)
+        Sleep(50);
+      GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
+      continue;
+    }
+    rida = b == '\n' ? L"" : rida + ekraanil({b});
+    INPUT_RECORD r[2] = {{KEY_EVENT, {}}, {KEY_EVENT, {}}};
+    r[0].Event.KeyEvent = r[1].Event.KeyEvent = klahv(b);
+    r[1].Event.KeyEvent.bKeyDown = FALSE;
+    DWORD n;
+    WriteConsoleInputW(sisse, r, 2, &n);
+  }
+  if (WaitForSingleObject(pi.hProcess, 20000) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "still waits";
+    TerminateProcess(pi.hProcess, 99);
+  }
+  DWORD s = 0;
+  GetExitCodeProcess(pi.hProcess, &s);
+  EXPECT_EQ(ekraan(valja), ekraanil(PEALKIRI + TERVITUS + oodatud));
+  EXPECT_EQ(s, 1u);
+  EXPECT_EQ(GetConsoleOutputCP(), koodileht);
+  for (const HANDLE h : {pi.hThread, pi.hProcess, sisse, valja})
+    CloseHandle(h);
+}
+
+// Keys, and what each program shows for them after its greeting.
+struct rida {
+  std::string klahvid, rooma, lihtne;
+};
+
+void kontrolli(const std::vector<rida>& read, UINT koodileht = CP_UTF8) {
+  for (const rida& r : read) {
+    kaivita(ZEMTAR, koodileht, r.klahvid, r.rooma);
+    kaivita(ZEMTAR_LIHTNE, koodileht, r.klahvid, r.lihtne);
+  }
+}
+
+// The letters of the texts and of the echo right at the code pages of Estonian and English
+// Windows and at UTF-8, which the run leaves as it found it; "valju" ends with 1.
+TEST(Konsool, ShowsTheLettersAtEveryCodePage) {
+  for (const UINT koodileht : {437u, 775u, 850u, 1257u, 65001u}) {
+    kontrolli({{"a=5\na*3\n\xE4=5\n1/0\nabi\nvalju\n",
+                ":a=5\n" + mv('a') + "V\n:a*3\n" + AV + "XV\n:\xE4=5\n" + NIMI + ":1/0\n" +
+                    NULLIGA + ":abi\n" + JUHISED + ":valju\n",
+                ":a=5\n" + mv('a') + "5.000000\n:a*3\n" + AV + "15.000000\n:\xE4=5\n" + NIMI +
+                    ":1/0\n" + LIHTNE_NULLIGA + ":abi\n" + LIHTNE_JUHISED + ":valju\n"}},
+              koodileht);
+  }
+}
+
+// The console's own editing: Left, Backspace, Home, End, and Up for the line before. Ctrl-Z
+// then Enter on an empty line ends the run with 1.
+TEST(Konsool, EditsLinesAndEnds) {
+  kontrolli({
+      {"12+3" + VASAK + VASAK + "\b0\n+2" + HOME + "1" + END + "0\n" + YLES + "\n" + CTRL_Z + "\n",
+       ":10+3\n" + AV + "XIII\n" + korda(":1+20\n" + AV + "XXI\n", 2) + ":^Z\n",
+       ":10+3\n" + AV + "13.000000\n" + korda(":1+20\n" + AV + "21.000000\n", 2) + ":^Z\n"},
+  });
+}
+
+// Ctrl-C drops the line being typed, which stays in sight, and a fresh prompt follows.
+TEST(Konsool, CtrlCDropsTheLine) {
+  if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+    GTEST_SKIP() << "wine does not end the pending read at Ctrl-C: the line goes on";
+  SetConsoleCtrlHandler([](DWORD) { return TRUE; }, TRUE);  // the harness goes on
+  kontrolli({{"12+3" + CTRL_C + "4\nvalju\n", ":12+3\n:4\n" + AV + "IV\n:valju\n",
+              ":12+3\n:4\n" + AV + "4.000000\n:valju\n"}});
+}
+
+}  // namespace
