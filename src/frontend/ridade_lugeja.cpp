@@ -14,7 +14,8 @@ constexpr std::size_t ALGNE_MAHT = 16 * 1024;
 
 }  // namespace
 
-ridade_lugeja::ridade_lugeja(std::FILE* sisse) : sisse(sisse) {}
+ridade_lugeja::ridade_lugeja(std::FILE* sisse, const kirjutaja* valja)
+    : sisse(sisse), valja(valja) {}
 
 bool ridade_lugeja::loe(std::string_view& rida) {
   std::size_t otsitud = 0;  // bytes after algus known to hold no newline
@@ -71,6 +72,7 @@ bool ridade_lugeja::loe_juurde() {
     algus = 0;
     lopp = ootel;
   }
+  if (valja != nullptr && ootaks(sisse)) valja->saada();
   const std::ptrdiff_t saadud = loe_valmis(sisse, puhver.get() + lopp, maht - lopp);
   if (saadud <= 0) {
     lopetus_ = saadud < 0 ? VIGA : OTSAS;
