@@ -51,14 +51,14 @@ bool sama_fail(std::FILE* a, std::FILE* b) {
          ta.nFileIndexHigh == tb.nFileIndexHigh && ta.nFileIndexLow == tb.nFileIndexLow;
 }
 
-// A pipe with nothing in it, or a console; a file, the NUL device and a pipe whose writer has
-// gone answer at once.
+// A pipe with nothing in it, or a console; a file and the NUL device answer at once. A pipe
+// that cannot be looked into is taken to mean a wait.
 bool ootaks(std::FILE* voog) {
   const HANDLE h = kasitseja(voog);
   DWORD ootel = 0;
   switch (GetFileType(h)) {
     case FILE_TYPE_PIPE:
-      return PeekNamedPipe(h, nullptr, 0, nullptr, &ootel, nullptr) && ootel == 0;
+      return !PeekNamedPipe(h, nullptr, 0, nullptr, &ootel, nullptr) || ootel == 0;
     case FILE_TYPE_CHAR:
       return on_terminal(voog);
     default:
