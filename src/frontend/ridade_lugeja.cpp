@@ -51,8 +51,9 @@ bool ridade_lugeja::loe(std::string_view& rida) {
 // Reads what the stream has ready behind the lines not yet handed out, moving them to the
 // front or growing the buffer first when there is no room. False at the end, on an error and
 // when the buffer cannot grow: a line that does not fit in memory ends the reading, not the
-// program, so that whatever came before it is kept.
-bool ridade_lugeja::loe_juurde() {
+// program, so that whatever came before it is kept. Not inlined: it runs once a block, and
+// within loe's loop it would cost every line.
+[[gnu::noinline]] bool ridade_lugeja::loe_juurde() {
   if (lopetus_ != LOEB) return false;
   if (lopp == maht) {
     const std::size_t ootel = lopp - algus;
