@@ -38,7 +38,8 @@ class kirjutaja {
   }
   // "Viga: ", a message that an error token carried, and a newline.
   void viga(const char* teade) const;
-  // The user's own bytes, never converted.
+  // Bytes as they are, never converted: digits, signs, and what the user wrote where no
+  // terminal is shown it.
   void baidid(std::string_view b) const {
     if (kogu != nullptr && b.size() <= plokk::MAHT - kogu->pikkus) {
       std::memcpy(kogu->baidid + kogu->pikkus, b.data(), b.size());
