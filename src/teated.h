@@ -22,6 +22,7 @@ inline constexpr char VOTI_ABI[] = "abi";
 inline constexpr char VALJUND_EI_KIRJUTA[] = "v\xE4ljundit ei saa kirjutada";
 inline constexpr char SKRIPT_EI_LOE[] = "skripti ei saa edasi lugeda";
 inline constexpr char RIDA_EI_MAHU[] = "rida ei mahu m\xE4llu";
+inline constexpr char SISEND_ON_VALJUND[] = "sisend on sama fail kui v\xE4ljund";
 
 // "--help": the options, then what this system's own part (src/platform) tells, then the exit
 // statuses, then the system's last words. Each '@' is the program's name.
@@ -36,8 +37,9 @@ inline constexpr char KASUTUS[] =
 inline constexpr char KASUTUS_OLEK[] =
     "\nL\xF5petamise olek:\n"
     "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
-    "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist, rida ei\n"
-    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n";
+    "  2, kui skripti ei saa avada ega lugeda, sisend on sama fail kui v\xE4ljund,\n"
+    "  -k j\xE4rel pole avaldist, rida ei mahu m\xE4llu v\xF5i v\xE4ljundit ei saa\n"
+    "  kirjutada.\n";
 
 // Help entries 2 to 14, the same in both programs; each program adds its own head and tail.
 inline constexpr const char* JUHISED_KESK[] = {

@@ -81,8 +81,9 @@ inline const string KASUTUS_VALIKUD =
 inline const string KASUTUS_OLEK =
     "\nL\xF5petamise olek:\n"
     "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"
-    "  2, kui skripti ei saa avada ega lugeda, -k j\xE4rel pole avaldist, rida ei\n"
-    "  mahu m\xE4llu v\xF5i v\xE4ljundit ei saa kirjutada.\n";
+    "  2, kui skripti ei saa avada ega lugeda, sisend on sama fail kui v\xE4ljund,\n"
+    "  -k j\xE4rel pole avaldist, rida ei mahu m\xE4llu v\xF5i v\xE4ljundit ei saa\n"
+    "  kirjutada.\n";
 inline const string KASUTUS = KASUTUS_VALIKUD +
                               "\nKeskkond (ainult terminalis):\n"
                               "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu "
@@ -106,6 +107,7 @@ inline const string KASUTUS_WINDOWS =
 inline const string EI_LOE = "@: skripti ei saa edasi lugeda: ";
 inline const string EI_KIRJUTA = "@: v\xE4ljundit ei saa kirjutada: ";
 inline const string EI_MAHU = "@: rida ei mahu m\xE4llu: ";
+inline const string ON_VALJUND = "@: sisend on sama fail kui v\xE4ljund\n";
 
 }  // namespace tekst
 

@@ -63,7 +63,9 @@ EMSCRIPTEN_KEEPALIVE int skript(const char* nimi) {
   if (avaldis != nullptr) v.baidid('\n');
   v.tekst(zemtar::PEALKIRI);
   v.tekst(zemtar::AUTOR);
-  const int staatus = zemtar::failist(nimi, v);
+  std::FILE* const fail = std::fopen(nimi, "r");
+  const int staatus = zemtar::failist(fail, v);
+  if (fail != nullptr) std::fclose(fail);
   ootab(v);
   return staatus;
 }

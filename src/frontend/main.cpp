@@ -1,6 +1,7 @@
 // Program entry: the banner, then the input mode the first argument chooses, and at the end
 // the check that everything printed has been written.
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -13,6 +14,19 @@
 namespace {
 
 using zemtar::kirjutaja;
+
+bool on(const char* valik, const char* nimi) {
+  return valik != nullptr && std::strcmp(valik, nimi) == 0;
+}
+
+// Where the run reads its lines: the script that "-f" names ("-": standard input), opened, or
+// nullptr when it cannot be; standard input for the keyboard; nullptr for the options that
+// read no lines.
+std::FILE* sisend(const char* valik, const char* nimi) {
+  if (on(valik, "-k") || on(valik, "--help") || on(valik, "--version")) return nullptr;
+  if (!on(valik, "-f") || on(nimi, "-")) return stdin;
+  return nimi != nullptr ? std::fopen(nimi, "r") : nullptr;
+}
 
 // The usage text, the system's parts in it, with the program's name in place of each '@'.
 void kasutus(kirjutaja valja) {
@@ -27,36 +41,47 @@ void kasutus(kirjutaja valja) {
   }
 }
 
-int kaivita(const char* valik, const char* argument, kirjutaja valja) {
-  const auto on = [valik](const char* nimi) {
-    return valik != nullptr && std::strcmp(valik, nimi) == 0;
-  };
-  if (on("-f")) return zemtar::failist(argument, valja);
-  if (on("-k")) return zemtar::kasurealt(argument, valja);
-  if (on("--help")) {
+int kaivita(const char* valik, const char* argument, std::FILE* sisse, kirjutaja valja) {
+  if (on(valik, "-f")) return zemtar::failist(sisse, valja);
+  if (on(valik, "-k")) return zemtar::kasurealt(argument, valja);
+  if (on(valik, "--help")) {
     kasutus(valja);
     return 0;
   }
-  if (on("--version")) {
+  if (on(valik, "--version")) {
     valja.tekst(zemtar::PROGRAMM);
     valja.tekst(" " ZEMTAR_VERSIOON "\n");
     return 0;
   }
   // Any other first argument is ignored.
-  return zemtar::klaviatuurilt(stdin, valja);
+  return zemtar::klaviatuurilt(sisse, stdout, valja);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Into a file or a pipe the output goes a block at a time; at a terminal, line by line as
-  // the C library sends it, so that a script read from the keyboard answers each line.
+  // Only a terminal shows letters in the user's character set, and only there are letters typed
+  // with line editing; files and pipes get the texts' bytes as stored, and a start there spends
+  // nothing on loading the locale. Only the character type: numbers keep the C library's ways.
+  if (zemtar::on_terminal(stdout) || zemtar::on_terminal(stderr)) std::setlocale(LC_CTYPE, "");
+  const char* valik = argc > 1 ? argv[1] : nullptr;
+  const char* argument = argc > 2 ? argv[2] : nullptr;
+  std::FILE* const sisse = sisend(valik, argument);
+  // Input read from the file that the output is written to would bring the results back as
+  // lines, without end: refused before anything is written there.
+  if (sisse != nullptr && zemtar::sama_fail(sisse, stdout)) {
+    zemtar::teata_hadast(zemtar::SISEND_ON_VALJUND);
+    return zemtar::HADA;
+  }
+  // Into a file or a pipe the output goes a block at a time, and all of it before the program
+  // waits for input; at a terminal, line by line as the C library sends it.
   zemtar::plokk plokk;
   const kirjutaja valja(stdout, zemtar::terminali_tahestik(stdout),
                         zemtar::on_terminal(stdout) ? nullptr : &plokk);
   valja.tekst(zemtar::PEALKIRI);
   valja.tekst(zemtar::AUTOR);
-  const int staatus = kaivita(argc > 1 ? argv[1] : nullptr, argc > 2 ? argv[2] : nullptr, valja);
+  const int staatus = kaivita(valik, argument, sisse, valja);
+  if (sisse != nullptr && sisse != stdin) std::fclose(sisse);
   // The last of the output leaves only now; a failure even here means the run failed.
   valja.saada();
   const bool korras = valja.korras();

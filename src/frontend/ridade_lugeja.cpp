@@ -14,7 +14,8 @@ constexpr std::size_t ALGNE_MAHT = 16 * 1024;
 
 }  // namespace
 
-ridade_lugeja::ridade_lugeja(std::FILE* sisse) : sisse(sisse) {}
+ridade_lugeja::ridade_lugeja(std::FILE* sisse, const kirjutaja* valja)
+    : sisse(sisse), valja(valja) {}
 
 bool ridade_lugeja::loe(std::string_view& rida) {
   std::size_t otsitud = 0;  // bytes after algus known to hold no newline
@@ -50,8 +51,9 @@ bool ridade_lugeja::loe(std::string_view& rida) {
 // Reads what the stream has ready behind the lines not yet handed out, moving them to the
 // front or growing the buffer first when there is no room. False at the end, on an error and
 // when the buffer cannot grow: a line that does not fit in memory ends the reading, not the
-// program, so that whatever came before it is kept.
-bool ridade_lugeja::loe_juurde() {
+// program, so that whatever came before it is kept. Not inlined: it runs once a block, and
+// within loe's loop it would cost every line.
+[[gnu::noinline]] bool ridade_lugeja::loe_juurde() {
   if (lopetus_ != LOEB) return false;
   if (lopp == maht) {
     const std::size_t ootel = lopp - algus;
@@ -71,6 +73,7 @@ bool ridade_lugeja::loe_juurde() {
     algus = 0;
     lopp = ootel;
   }
+  if (valja != nullptr && ootaks(sisse)) valja->saada();
   const std::ptrdiff_t saadud = loe_valmis(sisse, puhver.get() + lopp, maht - lopp);
   if (saadud <= 0) {
     lopetus_ = saadud < 0 ? VIGA : OTSAS;

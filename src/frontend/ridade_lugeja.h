@@ -6,11 +6,15 @@
 #include <memory>
 #include <string_view>
 
+#include "output/kirjutaja.h"
+
 namespace zemtar {
 
 class ridade_lugeja {
  public:
-  explicit ridade_lugeja(std::FILE* sisse);
+  // Everything written to valja, if given, is sent out before a read that would wait, so that
+  // nothing is held back while the program waits for the next line.
+  explicit ridade_lugeja(std::FILE* sisse, const kirjutaja* valja = nullptr);
   virtual ~ridade_lugeja() = default;
   ridade_lugeja(const ridade_lugeja&) = delete;
   ridade_lugeja& operator=(const ridade_lugeja&) = delete;
@@ -33,6 +37,7 @@ class ridade_lugeja {
   bool loe_juurde();
 
   std::FILE* sisse;
+  const kirjutaja* valja;
   std::unique_ptr<char[]> puhver;  // grown as a line needs, from the first read on
   std::size_t maht = 0;
   std::size_t algus = 0;  // the lines not yet handed out are puhver[algus, lopp)

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <memory>
 
 #include "eval/infiksavaldis.h"
 #include "frontend/ehitus.h"
@@ -18,13 +17,9 @@ namespace zemtar {
 
 namespace {
 
-struct sulge_fail {
-  void operator()(std::FILE* fail) const { std::fclose(fail); }
-};
-
 void kaja(std::string_view rida, kirjutaja valja) {
   valja.baidid(':');
-  valja.baidid(rida);
+  valja.kaja(rida);
   // A last line without a newline still leaves its result on a line of its own.
   if (rida.empty() || rida.back() != '\n') valja.baidid('\n');
 }
@@ -46,10 +41,30 @@ int loobu(kirjutaja valja, const char* mis, int pohjus) {
   return HADA;
 }
 
-// Every line of an open script. A run stops at the first line after which output has failed.
-int skriptist(std::FILE* sisse, kirjutaja valja) {
+}  // namespace
+
+int kasurealt(const char* tekst, kirjutaja valja) {
   infiksavaldis avaldis(valja);
-  ridade_lugeja lugeja(sisse);
+  if (tekst == nullptr) {
+    valja.tekst(KASUREAL_PUUDUB);
+    return HADA;
+  }
+  valja.baidid(VIIP);
+  valja.kaja(tekst);
+  valja.baidid(" \n");
+  tootle_rida(avaldis, tekst, false, valja);
+  return valjumiskood(avaldis.tulemus);
+}
+
+// A run stops at the first line after which output has failed. Kept out of main, which GCC
+// compiles as code run once, for size: this loop is where a script's time goes.
+[[gnu::noinline]] int failist(std::FILE* sisse, kirjutaja valja) {
+  if (sisse == nullptr) {
+    valja.tekst(EI_SAA_FAILI);
+    return HADA;
+  }
+  infiksavaldis avaldis(valja);
+  ridade_lugeja lugeja(sisse, &valja);
   std::string_view rida;
   bool loetud = false;
   while (valja.korras() && lugeja.loe(rida)) {
@@ -73,35 +88,10 @@ int skriptist(std::FILE* sisse, kirjutaja valja) {
   return valjumiskood(avaldis.tulemus);
 }
 
-}  // namespace
-
-int kasurealt(const char* tekst, kirjutaja valja) {
-  infiksavaldis avaldis(valja);
-  if (tekst == nullptr) {
-    valja.tekst(KASUREAL_PUUDUB);
-    return HADA;
-  }
-  valja.baidid(VIIP);
-  valja.baidid(tekst);
-  valja.baidid(" \n");
-  tootle_rida(avaldis, tekst, false, valja);
-  return valjumiskood(avaldis.tulemus);
-}
-
-int failist(const char* nimi, kirjutaja valja) {
-  if (nimi != nullptr && std::strcmp(nimi, "-") == 0) return skriptist(stdin, valja);
-  const std::unique_ptr<std::FILE, sulge_fail> fail(nimi ? std::fopen(nimi, "r") : nullptr);
-  if (!fail) {
-    valja.tekst(EI_SAA_FAILI);
-    return HADA;
-  }
-  return skriptist(fail.get(), valja);
-}
-
-int klaviatuurilt(std::FILE* sisse, kirjutaja valja) {
+int klaviatuurilt(std::FILE* sisse, std::FILE* ekraan, kirjutaja valja) {
   infiksavaldis avaldis(valja);
   valja.tekst(TERVITUS);
-  klaviatuur lugeja(sisse, valja.voog);
+  klaviatuur lugeja(sisse, ekraan);
   std::string_view rida;
   for (;;) {
     // The end of input ends the run as "valju" would; output that fails ends it too.
@@ -118,8 +108,10 @@ void teata_hadast(const char* mis, int pohjus) {
   vead.tekst(PROGRAMM);
   vead.tekst(": ");
   vead.tekst(mis);
-  vead.tekst(": ");
-  vead.baidid(std::strerror(pohjus));
+  if (pohjus != 0) {
+    vead.tekst(": ");
+    vead.baidid(std::strerror(pohjus));
+  }
   vead.tekst("\n");
 }
 

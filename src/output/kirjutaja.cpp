@@ -18,6 +18,27 @@ void kirjutaja::teisenda(std::string_view t) const {
   baidid(t.substr(algus));
 }
 
+void kirjutaja::nahtavalt(std::string_view rida) const {
+  std::size_t algus = 0;
+  for (std::size_t i = 0; i < rida.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(rida[i]);
+    const std::string_view kuju = juhtbaidi_kuju(tahed, c);
+    // In UTF-8 a C1 control is C2 and the byte: both shown as cat -v shows them.
+    const bool c1 = tahed == tahestik::UTF8 && c == 0xC2 && i + 1 < rida.size() &&
+                    (static_cast<unsigned char>(rida[i + 1]) & 0xE0) == 0x80;
+    if (kuju.empty() && !c1) continue;
+    baidid(rida.substr(algus, i - algus));
+    if (c1) {
+      baidid("M-B");
+      baidid(juhtbaidi_kuju(tahestik::LATIN, static_cast<unsigned char>(rida[++i])));
+    } else {
+      baidid(kuju);
+    }
+    algus = i + 1;
+  }
+  baidid(rida.substr(algus));
+}
+
 // What does not fit the block: the block goes out first, then the bytes start it afresh, or
 // go out on their own when they are more than it holds.
 void kirjutaja::ule_ploki(std::string_view b) const {

@@ -1,6 +1,6 @@
 // Where the programs print: a stream, the character set in which its reader gets the fixed
 // texts' letters, and a block in which bytes for a file or a pipe gather. What the user typed
-// goes out as it came.
+// goes out as it came, but for the control bytes of a line shown back at a terminal.
 #pragma once
 
 #include <cstddef>
@@ -22,8 +22,9 @@ struct plokk {
 
 class kirjutaja {
  public:
-  // Copied freely, as a stream pointer is; copies share the stream and the block. A bare
-  // stream (a test's buffer, say) gets every byte as stored, at once.
+  // Copied freely, as a stream pointer is; copies share the stream and the block. tahed is the
+  // set of a terminal's reader, SAMA for a file or a pipe. A bare stream (a test's buffer,
+  // say) gets every byte as stored, at once.
   kirjutaja(std::FILE* voog, tahestik tahed = tahestik::SAMA, plokk* kogu = nullptr)
       : voog(voog), tahed(tahed), kogu(kogu) {}
 
@@ -37,7 +38,8 @@ class kirjutaja {
   }
   // "Viga: ", a message that an error token carried, and a newline.
   void viga(const char* teade) const;
-  // The user's own bytes, never converted.
+  // Bytes as they are, never converted: digits, signs, and what the user wrote where no
+  // terminal is shown it.
   void baidid(std::string_view b) const {
     if (kogu != nullptr && b.size() <= plokk::MAHT - kogu->pikkus) {
       std::memcpy(kogu->baidid + kogu->pikkus, b.data(), b.size());
@@ -47,6 +49,15 @@ class kirjutaja {
     }
   }
   void baidid(char b) const { baidid(std::string_view(&b, 1)); }
+  // A line the user wrote, shown back. At a terminal its control bytes show as cat -v shows
+  // them (^[, ^?, M-^[), so that no line can drive the terminal; tab and newline stay.
+  void kaja(std::string_view rida) const {
+    if (tahed == tahestik::SAMA) {
+      baidid(rida);
+    } else {
+      nahtavalt(rida);
+    }
+  }
 
   // Hands everything gathered to the stream and flushes it: before a read that waits for the
   // user, and at the end.
@@ -56,14 +67,14 @@ class kirjutaja {
   // writer agree, and a failure is seen wherever it is asked next.
   bool korras() const { return std::ferror(voog) == 0; }
 
-  std::FILE* voog;
-
  private:
   void teisenda(std::string_view t) const;
+  void nahtavalt(std::string_view rida) const;
   void ule_ploki(std::string_view b) const;
   // The block's bytes to the stream, which leaves the block empty.
   void anna_plokk() const;
 
+  std::FILE* voog;
   tahestik tahed;
   plokk* kogu;
 };

@@ -42,6 +42,32 @@ constexpr kujud UTF8_TABEL = kujud_jaoks(tahestik::UTF8);
 constexpr kujud LATIN_TABEL = kujud_jaoks(tahestik::LATIN);
 constexpr kujud ASCII_TABEL = kujud_jaoks(tahestik::ASCII);
 
+// "^@" to "^_", then "M-^@" to "M-^_": the C0 bytes and the C1 bytes as cat -v shows them.
+constexpr char C0[] = "^@^A^B^C^D^E^F^G^H^I^J^K^L^M^N^O^P^Q^R^S^T^U^V^W^X^Y^Z^[^\\^]^^^_";
+constexpr auto C1 = [] {
+  std::array<char, 4 * 32> kujud{};
+  for (std::size_t i = 0; i < 32; ++i) {
+    kujud[4 * i] = 'M';
+    kujud[4 * i + 1] = '-';
+    kujud[4 * i + 2] = C0[2 * i];
+    kujud[4 * i + 3] = C0[2 * i + 1];
+  }
+  return kujud;
+}();
+
+constexpr kujud juhtbaidid(bool c1) {
+  kujud tabel{};
+  for (std::size_t b = 0; b < 32; ++b) {
+    if (b != '\t' && b != '\n') tabel[b] = {C0 + 2 * b, 2};
+    if (c1) tabel[0x80 + b] = {C1.data() + 4 * b, 4};
+  }
+  tabel[0x7F] = "^?";
+  return tabel;
+}
+
+constexpr kujud UTF8_JUHTBAIDID = juhtbaidid(false);
+constexpr kujud JUHTBAIDID = juhtbaidid(true);
+
 }  // namespace
 
 tahestik terminali_tahestik(std::FILE* voog) {
@@ -66,6 +92,19 @@ std::string_view tahe_kuju(tahestik t, unsigned char bait) {
       return LATIN_TABEL[bait];
     case tahestik::ASCII:
       return ASCII_TABEL[bait];
+  }
+  return {};
+}
+
+std::string_view juhtbaidi_kuju(tahestik t, unsigned char bait) {
+  switch (t) {
+    case tahestik::SAMA:
+      return {};
+    case tahestik::UTF8:
+      return UTF8_JUHTBAIDID[bait];
+    case tahestik::LATIN:
+    case tahestik::ASCII:
+      return JUHTBAIDID[bait];
   }
   return {};
 }

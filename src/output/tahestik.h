@@ -1,5 +1,5 @@
-// The character sets the fixed texts can be written in at a terminal, and the one table that
-// knows which bytes of the texts are Estonian letters.
+// The character sets the fixed texts can be written in at a terminal, the one table that knows
+// which bytes of the texts are Estonian letters, and how a terminal is shown control bytes.
 #pragma once
 
 #include <cstdio>
@@ -23,5 +23,10 @@ tahestik tahestik_nimest(std::string_view koodistik);
 
 // What the set writes for a byte of a fixed text: empty when the byte stays as it is.
 std::string_view tahe_kuju(tahestik t, unsigned char bait);
+
+// What a terminal of the set is shown for a byte of the user's that could steer it: "^[" for
+// ESC, "^?" for DEL, the other C0 bytes but tab and newline alike, and outside UTF-8 the C1
+// bytes as "M-" and the form of the byte 0x80 below. Empty for every other byte, and in SAMA.
+std::string_view juhtbaidi_kuju(tahestik t, unsigned char bait);
 
 }  // namespace zemtar

@@ -11,8 +11,16 @@ namespace zemtar {
 // Whether a person reads or types at the stream: a terminal, or a console.
 bool on_terminal(std::FILE* voog);
 
-// The name of the character set in which a terminal shows text ("UTF-8", "ISO-8859-1", ...).
+// The name of the character set in which a terminal shows text ("UTF-8", "ISO-8859-1", ...),
+// by the character type of the locale in effect: main sets the user's.
 std::string_view terminali_koodistik();
+
+// Whether both streams lead to one regular file.
+bool sama_fail(std::FILE* a, std::FILE* b);
+
+// Whether a read from the stream would wait now: a pipe, a FIFO or a terminal with nothing
+// ready. A regular file never keeps a read waiting.
+bool ootaks(std::FILE* voog);
 
 // Up to maht bytes of what the stream has ready, waiting only while it has none, as they are:
 // no line end is translated. The count, 0 at the end, or -1 after an error (errno says why).

@@ -2,6 +2,7 @@
 // standard error byte for byte, and the exit status. Big inputs are made here, never stored.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -118,7 +119,8 @@ TEST(Valikud, AndTheKeyboardsWords) {
 // A run that cannot do its job ends with 2: a script that cannot be opened, or read once a
 // line has been read (then no longer the script's end), a line that does not fit in memory,
 // and output that cannot be written, also what is left to write at the end; the last three are
-// told on standard error, after every result before them.
+// told on standard error, after every result before them. Input that is the output's own file
+// is refused before anything is written to it.
 TEST(Hadad, EndTheRunWithTwo) {
   const std::string pikk = "1+1\n" + std::string(24 << 20, '1') + "\n2\n",
                     ei_loe = EI_LOE + "Resource temporarily unavailable\n",
@@ -133,7 +135,26 @@ TEST(Hadad, EndTheRunWithTwo) {
       {LIHTNE, {}, pikk, TERVITUS + ":" + AV + "2.000000\n:", 2, ei_mahu, MALUPIIR},
       {MOLEMAD, {"-k", "2+3"}, {}, "", 2, tais, TAIS_KETAS},
       {MOLEMAD, {}, "1+1\n", "", 2, tais, TAIS_KETAS},
+      {MOLEMAD, FAIL, "1+2\n", "", 2, ON_VALJUND, ISE},
+      {LIHTNE, {"-f", "-"}, "1+2\n", "", 2, ON_VALJUND, ISE},
+      {ROOMA, {}, "1+2\n", "", 2, ON_VALJUND, ISE},
   });
+}
+
+// A script from a pipe is answered line by line as the lines come, and a run ended while it
+// waits for the next line has written every answer before it.
+TEST(Skript, AnswersEachLineBeforeItWaits) {
+  for (const auto& [programm, kolm, kuus] :
+       {std::tuple{ZEMTAR, "III\n", "VI\n"}, {ZEMTAR_LIHTNE, "3.000000\n", "6.000000\n"}}) {
+    for (const std::string nimi : {"-", "/dev/stdin"}) {
+      if (nimi != "-" && std::getenv("ZEMTAR_WINDOWS")) continue;
+      SCOPED_TRACE(programm + (" -f " + nimi));
+      const protsessi_tulemus t =
+          kaivita(programm, {"-f", nimi}, {}, TORUD, {"1+2\n", "2*3\n", ""});
+      EXPECT_EQ(t.valjund, reavahetused(PEALKIRI + ":1+2\n" + AV + kolm + ":2*3\n" + AV + kuus));
+      EXPECT_EQ(t.staatus, 1000 + SIGTERM);
+    }
+  }
 }
 
 // Lines of many lengths across the edges of the 16 KiB blocks a script is read in, one longer
@@ -209,6 +230,10 @@ TEST(Terminalis, EditsAndKeepsHistory) {
   terminalis("/bin/sh", {"LC_ALL=", "LC_CTYPE=et_XX.utf8", "LANG=C"}, ".local", "", "", {},
              TERE_UTF8 + ":Viga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:\n",
              {"-c", "exec \"$0\" <\"$1\"", ZEMTAR, "{f}"}, "x\n");
+  // A script's C1 bytes shown where the terminal's set is not UTF-8 (here, of the C locale).
+  terminalis(ZEMTAR_LIHTNE, {}, ".local", "", "", {},
+             ":M-^[[2J\nViga: Lubamatu sumbol real!\n:1\n" + AV_ + "1.000000\n", {"-f", "{f}"},
+             "\x9b[2J\n1\n");
   if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
   // Ctrl-D ends the run only on an empty line. The file and its folders are made.
   terminalis(
@@ -241,6 +266,22 @@ TEST(Terminalis, EditsAndKeepsHistory) {
              TERE_UTF8 +
                  ":x\nViga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:2(3)\nViga: '(' "
                  "tehtem\xC3\xA4rgi asemel!\n:^D\n");
+}
+
+// At a terminal the echo of a script's lines and of "-k" shows control bytes as cat -v does,
+// so that no line can set the title, clear the screen, colour it, write the clipboard or make
+// the terminal answer into the shell's input; a UTF-8 terminal gets other bytes as they are.
+TEST(Terminalis, ShowsControlBytesInTheEcho) {
+  const std::string sumbol = "Viga: Lubamatu s\xC3\xBCmbol real!\n";
+  kontrolli({
+      {MOLEMAD, {"-k", "\x1b]0;pealkiri\x07"}, {}, ":^[]0;pealkiri^G\n" + sumbol, 0, "", TERMINAL},
+      {MOLEMAD, FAIL,
+       "\x1b[2J\x1b[31m\n\x1b]52;c;cGFyb29s\x07\n\x1b[6n\x7f\n\xC2\x9B"
+       "6n\n1\t+\x9B\xC3\xA4",
+       ":^[[2J^[[31m\n" + sumbol + ":^[]52;c;cGFyb29s^G\n" + sumbol + ":^[[6n^?\n" + sumbol +
+           ":M-BM-^[6n\n" + sumbol + ":1+\x9B\xC3\xA4\n" + sumbol,
+       0, "", TERMINAL},
+  });
 }
 
 // Without a terminal the prompt is still shown before the program waits for the line.

@@ -18,6 +18,8 @@ enum kuhu {
   TORUD,        // keys are typed into a pipe
   TERMINAL,     // a pseudo-terminal of 200 columns for both
   MALUPIIR,     // as FAILID, with 32 MiB of address space (not under a sanitizer or valgrind)
+  ISE,          // as FAILID, output appended to the file of sisend's bytes: valjund is what it
+                // gains, 1 MiB at most
 };
 
 struct protsessi_tulemus {
@@ -26,8 +28,9 @@ struct protsessi_tulemus {
 };
 
 // With no sisend, standard input is closed; "{f}" among the arguments is a file of its bytes.
-// Each key is typed once the program waits for it, after a prompt or the echo of what was
-// typed. Only the environment given, if any.
+// Each key is typed once the program waits for it, after a prompt, the echo of what was typed
+// or, into a pipe, a line; an empty key ends the program with SIGTERM instead. Only the
+// environment given, if any.
 protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> argumendid,
                           const std::optional<std::string>& sisend, kuhu k = FAILID,
                           const std::vector<std::string>& klahvid = {},

@@ -38,8 +38,8 @@ void katkesta_lugemine(int) {}
 
 rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char* programm) {
   if (!isatty(fileno(sisse)) || !isatty(fileno(valja))) return nullptr;
-  // Letters typed are taken and shown in the user's character set: LC_CTYPE is already the
-  // user's, set when the output at this terminal chose the set of its letters.
+  // Letters typed are taken and shown in the character set of LC_CTYPE, which main sets to the
+  // user's whenever standard output is a terminal.
   auto t = std::make_unique<rea_toimetaja>(programm);
   t->valja = valja;
   t->el = el_init(programm, sisse, valja, valja);

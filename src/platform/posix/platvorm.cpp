@@ -3,11 +3,14 @@
 #include "platform/platvorm.h"
 
 #include <langinfo.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 
 namespace zemtar {
 
@@ -16,10 +19,10 @@ bool on_terminal(std::FILE* voog) {
 }
 
 std::string_view terminali_koodistik() {
-  // Only the character type: numbers and everything else keep the C library's defaults.
-  if (std::setlocale(LC_CTYPE, "") == nullptr) {
-    // The locale's files are missing, or another C library's (a program linked statically on
-    // another system): a name that says UTF-8 is taken at its word.
+  if (std::strcmp(std::setlocale(LC_CTYPE, nullptr), "C") == 0) {
+    // The user's locale could not be set, if one was named: its files are missing, or another
+    // C library's (a program linked statically on another system). A name that says UTF-8 is
+    // taken at its word.
     std::string_view nimi;
     for (const char* muutuja : {"LC_ALL", "LC_CTYPE", "LANG"}) {
       const char* vaartus = std::getenv(muutuja);
@@ -34,6 +37,18 @@ std::string_view terminali_koodistik() {
     }
   }
   return nl_langinfo(CODESET);
+}
+
+bool sama_fail(std::FILE* a, std::FILE* b) {
+  struct stat sa, sb;
+  return fstat(fileno(a), &sa) == 0 && fstat(fileno(b), &sb) == 0 && S_ISREG(sa.st_mode) &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool ootaks(std::FILE* voog) {
+  // A regular file is always ready; a poll that fails is taken to mean a wait.
+  pollfd p = {fileno(voog), POLLIN, 0};
+  return poll(&p, 1, 0) != 1;
 }
 
 std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht) {

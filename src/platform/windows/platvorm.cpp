@@ -42,6 +42,30 @@ std::string_view terminali_koodistik() {
   return "UTF-8";
 }
 
+bool sama_fail(std::FILE* a, std::FILE* b) {
+  BY_HANDLE_FILE_INFORMATION ta, tb;
+  return GetFileType(kasitseja(a)) == FILE_TYPE_DISK &&
+         GetFileInformationByHandle(kasitseja(a), &ta) &&
+         GetFileInformationByHandle(kasitseja(b), &tb) &&
+         ta.dwVolumeSerialNumber == tb.dwVolumeSerialNumber &&
+         ta.nFileIndexHigh == tb.nFileIndexHigh && ta.nFileIndexLow == tb.nFileIndexLow;
+}
+
+// A pipe with nothing in it, or a console; a file and the NUL device answer at once. A pipe
+// that cannot be looked into is taken to mean a wait.
+bool ootaks(std::FILE* voog) {
+  const HANDLE h = kasitseja(voog);
+  DWORD ootel = 0;
+  switch (GetFileType(h)) {
+    case FILE_TYPE_PIPE:
+      return !PeekNamedPipe(h, nullptr, 0, nullptr, &ootel, nullptr) || ootel == 0;
+    case FILE_TYPE_CHAR:
+      return on_terminal(voog);
+    default:
+      return false;
+  }
+}
+
 std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht) {
   DWORD saadud = 0;
   if (ReadFile(kasitseja(voog), puhver, static_cast<DWORD>(std::min(maht, TYKK)), &saadud, nullptr))
