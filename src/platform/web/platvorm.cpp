@@ -3,7 +3,6 @@
 // they are, so that node passes the host's bytes unchanged.
 #include "platform/platvorm.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,10 +17,10 @@ std::string_view terminali_koodistik() {
   return "UTF-8";
 }
 
-bool sama_fail(std::FILE* a, std::FILE* b) {
-  struct stat sa, sb;
-  return fstat(fileno(a), &sa) == 0 && fstat(fileno(b), &sb) == 0 && S_ISREG(sa.st_mode) &&
-         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+// The descriptors given to node name no file that could be compared, and a page writes into
+// no file: nothing is taken for the output's own file.
+bool sama_fail(std::FILE*, std::FILE*) {
+  return false;
 }
 
 // Whether a read would wait cannot be asked here, so the output goes out before every read.
