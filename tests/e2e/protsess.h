@@ -1,5 +1,6 @@
-// Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder) as processes, each
-// through ZEMTAR_EEL if set (valgrind's script, wine), and checks tables of such runs.
+// Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder; ZEMTAR_KAUST: those
+// built for another Linux machine) as processes, each through ZEMTAR_EEL if set (valgrind's
+// script, wine, qemu), and checks tables of such runs.
 #pragma once
 
 #include <cstdlib>
