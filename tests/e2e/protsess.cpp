@@ -192,10 +192,11 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
     for (const auto& [mask, programm, nimi] :
          {std::tuple{ROOMA, ZEMTAR, "zemtar"}, {LIHTNE, ZEMTAR_LIHTNE, "zemtar-lihtne"}}) {
       if ((j.kellele & mask) == 0) continue;
-      // A sanitizer, valgrind or wine needs far more memory; wine waits where a read must fail.
+      // A sanitizer, valgrind, wine or qemu needs far more memory; wine waits where a read must
+      // fail.
       if ((j.k == MALUPIIR && (ZEMTAR_SANITEERITUD || std::getenv("ZEMTAR_EEL"))) ||
           (j.k == LUGEMISVIGA && std::getenv("ZEMTAR_WINDOWS"))) {
-        std::printf("not run under a sanitizer, valgrind or wine: %s %s\n", nimi,
+        std::printf("not run under a sanitizer, valgrind, wine or qemu: %s %s\n", nimi,
                     j.k == MALUPIIR ? "in 32 MiB" : "after a failed read");
         continue;
       }
