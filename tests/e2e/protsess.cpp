@@ -66,11 +66,10 @@ std::string ekraan(const std::string& baidid) {
   return tekst.erase(tekst.find_last_not_of('\n') + 1) + "\n";
 }
 
-// A NaN's sign is the hardware's default NaN's, which the programs print as it is: compared
-// apart for programs built for another machine.
+// A NaN's sign is the hardware's: compared apart for programs built for another machine.
 std::string nan_margita(std::string tekst) {
-  if (!std::getenv("ZEMTAR_KAUST") && !std::getenv("ZEMTAR_WINDOWS")) return tekst;
-  for (std::size_t i; (i = tekst.find("-nan")) != std::string::npos;)
+  const bool muu = std::getenv("ZEMTAR_KAUST") || std::getenv("ZEMTAR_WINDOWS");
+  for (std::size_t i; muu && (i = tekst.find("-nan")) != std::string::npos;)
     tekst.erase(i, 1);
   return tekst;
 }
@@ -192,8 +191,7 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
     for (const auto& [mask, programm, nimi] :
          {std::tuple{ROOMA, ZEMTAR, "zemtar"}, {LIHTNE, ZEMTAR_LIHTNE, "zemtar-lihtne"}}) {
       if ((j.kellele & mask) == 0) continue;
-      // A sanitizer, valgrind, wine or qemu needs far more memory; wine waits where a read must
-      // fail.
+      // Sanitizers, valgrind, wine and qemu need far more memory; wine waits where reads fail.
       if ((j.k == MALUPIIR && (ZEMTAR_SANITEERITUD || std::getenv("ZEMTAR_EEL"))) ||
           (j.k == LUGEMISVIGA && std::getenv("ZEMTAR_WINDOWS"))) {
         std::printf("not run under a sanitizer, valgrind, wine or qemu: %s %s\n", nimi,
