@@ -11,7 +11,9 @@ algus=$SECONDS
 
 puudu=()
 for p in emscripten chromium chromium-driver python3-selenium; do
-  dpkg -s "$p" >/dev/null 2>&1 || puudu+=("$p")
+  # With a second architecture added, a name alone can be ambiguous: the machine's own then.
+  dpkg -s "$p" >/dev/null 2>&1 || dpkg -s "$p:$(dpkg --print-architecture)" >/dev/null 2>&1 ||
+    puudu+=("$p")
 done
 if [ "${#puudu[@]}" -gt 0 ]; then
   echo "missing Debian packages (bash .ci/run installs them): ${puudu[*]}" >&2

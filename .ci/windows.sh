@@ -14,7 +14,9 @@ win=$PWD/build-win
 
 puudu=()
 for p in g++-mingw-w64-x86-64 mingw-w64-tools wine googletest unzip xvfb xauth; do
-  dpkg -s "$p" >/dev/null 2>&1 || puudu+=("$p")
+  # With a second architecture added, a name alone can be ambiguous: the machine's own then.
+  dpkg -s "$p" >/dev/null 2>&1 || dpkg -s "$p:$(dpkg --print-architecture)" >/dev/null 2>&1 ||
+    puudu+=("$p")
 done
 if [ "${#puudu[@]}" -gt 0 ]; then
   echo "missing Debian packages (bash .ci/run installs them): ${puudu[*]}" >&2

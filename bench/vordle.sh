@@ -47,7 +47,9 @@ paketid=(cmake make g++ libedit-dev bc)
 [ "$osad" = mikro ] && paketid+=(libbenchmark-dev)
 puudu=()
 for p in "${paketid[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || puudu+=("$p")
+  # With a second architecture added, a name alone can be ambiguous: the machine's own then.
+  dpkg -s "$p" >/dev/null 2>&1 || dpkg -s "$p:$(dpkg --print-architecture)" >/dev/null 2>&1 ||
+    puudu+=("$p")
 done
 if [ "${#puudu[@]}" -gt 0 ]; then
   echo "bench/vordle.sh needs these packages, which are missing: ${puudu[*]}" >&2

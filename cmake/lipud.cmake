@@ -3,7 +3,13 @@
 # before the targets, which take these flags when they are made; zemtar_programmid() links the
 # two programs once they are.
 
-add_compile_options(-Wall -Wextra)
+add_compile_options(-Wall -Wextra -Wpedantic)
+# 32-bit x86: float arithmetic in SSE registers, which round every operation to a float as
+# other machines do (src/lexer/lekseem.h refuses a build whose arithmetic would not).
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$" OR
+   (CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64)$" AND CMAKE_SIZEOF_VOID_P EQUAL 4))
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()
 # Link-time optimisation inlines across the evaluator's small files (stacks, token pool,
 # lexer), which the work done for every token of a line needs.
 if(NOT ZEMTAR_SANITIZE)
@@ -56,9 +62,20 @@ function(zemtar_programmid)
     if(ZEMTAR_SANITIZE OR ZEMTAR_FUZZ)
       message(FATAL_ERROR "ZEMTAR_STATIC: the sanitizers' runtimes are not linked statically")
     endif()
+    # Plain static where the C library has no static-pie start (s390x).
+    include(CheckLinkerFlag)
+    check_linker_flag(CXX -static-pie ZEMTAR_STATIC_PIE)
+    set(staatiline -static)
+    if(ZEMTAR_STATIC_PIE)
+      set(staatiline -static-pie)
+    endif()
     foreach(programm ${ARGN})
-      target_link_libraries(${programm} PRIVATE -static-pie)
+      target_link_libraries(${programm} PRIVATE ${staatiline})
     endforeach()
+    # Built for another machine, the tests are static too: its loader is not here.
+    if(CMAKE_CROSSCOMPILING)
+      link_libraries(${staatiline})
+    endif()
     # The C library's notices go with the programs as the other archives' do (pakett/pakett.cmake).
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.a
                     OUTPUT_VARIABLE libc OUTPUT_STRIP_TRAILING_WHITESPACE)

@@ -1,5 +1,5 @@
 # The Windows build (cmake/mingw64.cmake cross-builds it): the platform's files, everything
-# linked in, and GoogleTest built from its sources for the tests that ctest runs under wine.
+# linked in (GoogleTest is built from its sources for the tests that ctest runs under wine).
 
 target_sources(zemtar_uhine PRIVATE
   src/platform/windows/platvorm.cpp
@@ -17,10 +17,3 @@ add_link_options(-static -fstack-protector-strong)
 set(CMAKE_INTERPROCEDURAL_OPTIMIZATION_RELEASE OFF)
 set_property(TARGET zemtar_uhine PROPERTY INTERPROCEDURAL_OPTIMIZATION_RELEASE OFF)
 
-# Debian has no GoogleTest built for Windows, but its googletest package has the sources.
-set(ZEMTAR_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources, for Windows")
-if(ZEMTAR_TESTS AND EXISTS ${ZEMTAR_GTEST_SOURCE}/CMakeLists.txt)
-  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  add_subdirectory(${ZEMTAR_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-endif()

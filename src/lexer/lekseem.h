@@ -1,9 +1,15 @@
 // One token of a line: made by the lexer, carried and rewritten in place by the evaluator.
 #pragma once
 
+#include <cfloat>
 #include <cstdint>
 
 namespace zemtar {
+
+// Every operation on a number rounds to a float, so that each machine gives the same answers.
+// A unit that keeps wider intermediate results (x87 on 32-bit x86, unless built with
+// -msse2 -mfpmath=sse) would give others.
+static_assert(FLT_EVAL_METHOD == 0, "float arithmetic must round to float (x86: -mfpmath=sse)");
 
 enum lekseemi_liik : std::int32_t { ARV = 1, MUUTUJA = 2, TEHE = 3, LOPP = 4, VIGA = 5 };
 

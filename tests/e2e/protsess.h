@@ -1,6 +1,6 @@
 // Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder; ZEMTAR_VEEB: the .js
-// files for node) as processes, each through ZEMTAR_EEL if set (valgrind's script, wine, node),
-// and checks tables of such runs.
+// files for node; ZEMTAR_KAUST: those built for another Linux machine) as processes, each
+// through ZEMTAR_EEL if set (valgrind's script, wine, node, qemu), and checks tables of such runs.
 #pragma once
 
 #include <cstdlib>
