@@ -46,6 +46,14 @@ std::vector<rida> skript() {
       {"-2147483648", AV + "-" + SUURIM + "DCXLVIII\n", AV + "-2147483648.000000\n"},
       {"e=" + INF, ROOMA_ESITAMATU, mv('e') + "inf\n"},
       {"f=0-" + MAX, ROOMA_ESITAMATU, mv('f') + "-" + MAX + ".000000\n"},  // the longest line
+      // Each number is the float nearest what it writes, however many digits it has.
+      {"1." + std::string(40, '0'), AV + "I\n", AV + "1.000000\n"},
+      {"." + std::string(1000, '1'), AV + "O\n", AV + "0.111111\n"},
+      {"31,1787654", AV + "XXXI\n", AV + "31.178766\n"},
+      {"2147483520", AV + SUURIM + "DXX\n", AV + "2147483520.000000\n"},
+      {MAX, ROOMA_ESITAMATU, AV + MAX + ".000000\n"},
+      {"340282356779733661637539395458142568448", ROOMA_ESITAMATU, AV + "inf\n"},
+      {SUURIM + "M", ROOMA_ESITAMATU, VAARTUSTAMATA},  // any number of M is a numeral
       {"4\r", AV + "IV\n", AV + "4.000000\n"},
       {"\r", LOPP, LOPP},
       {"2\r+3", SUMBOL, SUMBOL},
@@ -94,6 +102,15 @@ TEST(KasuRealt, EvaluatesOneLine) {
       {LIHTNE, {"-k", "0*" + INF}, {}, ":0*" + INF + " \n" + AV + "-nan\n", 0},
       {MOLEMAD, {"-k", "valju"}, {}, ":valju \n" + VAARTUSTAMATA, 0},
       {MOLEMAD, {"-k"}, {}, KASUREAL_PUUDUB, 2},
+      {LIHTNE,
+       {"-k", "1.0000000000000000000000000000000000000000"},
+       {},
+       ":1.0000000000000000000000000000000000000000 \n" + AV + "1.000000\n",
+       1},
+      // One line: a newline may end it, but nothing may follow it.
+      {MOLEMAD, {"-k", "5\n+3"}, {}, ":5\n+3 \n" + SUMBOL, 0},
+      {ROOMA, {"-k", "A=1\n2"}, {}, ":A=1\n2 \n" + SUMBOL, 0},
+      {LIHTNE, {"-k", "2+3\n"}, {}, ":2+3\n \n" + AV + "5.000000\n", 5},
       {MOLEMAD, FAIL, "abi\nvalju", ":abi\n" + VAARTUSTAMATA + ":valju\n" + VAARTUSTAMATA, 0},
   });
 }
