@@ -2,8 +2,16 @@
 // standard error byte for byte, and the exit status. Big inputs are made here, never stored.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
 
 #include "e2e/protsess.h"
 
@@ -236,10 +244,11 @@ TEST(Terminalis, EditsAndKeepsHistory) {
              {"2*3\r", "\r", "  \r", "xyz", CTRL_C, YLES + "\r", "valju\r"},
              TERE + ":2*3\n" + AV_ + "VI\n:\n" + LOPP_ + ":\n" + LOPP_ + ":xyz\n:2*3\n" + AV_ +
                  "VI\n:valju\n");
-  // Lines of earlier runs, from ZEMTAR_AJALUGU's file; the file keeps the last 1,000.
-  terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/a/b"}, "a/b", AJALUGU + arvud(1, 1000),
-             AJALUGU + arvud(2, 1000) + "999\n", {YLES + YLES + "\r", CTRL_D},
-             TERE + ":999\n" + AV_ + "CMXCIX\n:^D\n");
+  // Lines of earlier runs, from ZEMTAR_AJALUGU's file, blanks written as libedit does; each
+  // new line is added at the end, and 1,001 lines are not yet too many.
+  const std::string tuhat = AJALUGU + arvud(1, 999) + "1000\\040-\\0401\n";
+  terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/a/b"}, "a/b", tuhat, tuhat + "1000\\040-\\04010\n",
+             {YLES + "0\r", CTRL_D}, TERE + ":1000 - 10\n" + AV_ + "CMXC\n:^D\n");
   // A file that is not a history is not written over.
   terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/kiri"}, "kiri", "Kallis Mari!\n", "Kallis Mari!\n",
              {YLES + "1\r", CTRL_D}, TERE + ":1\n" + AV_ + "I\n:^D\n");
@@ -255,6 +264,104 @@ TEST(Terminalis, EditsAndKeepsHistory) {
              TERE_UTF8 +
                  ":x\nViga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:2(3)\nViga: '(' "
                  "tehtem\xC3\xA4rgi asemel!\n:^D\n");
+}
+
+// The history file is the user's. What the path leads to stays what it is: a link stays a link;
+// anything but a regular file is no history, neither read nor written, and nothing waits for
+// it; a file keeps its mode and owner, and one the user may not write, or another user's, is
+// left as it is. Past 2,000 lines the file is cut back to its last 1,000.
+TEST(Terminalis, HistoryFileIsTheUsers) {
+  if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
+  using polk = const fs::path&;
+  const std::string enne = AJALUGU + "7\n";
+  const fs::perms rw = fs::perms::owner_read | fs::perms::owner_write, r = fs::perms::owner_read;
+  auto kirjuta = [](polk nimi, const std::string& baidid, fs::perms oigused) {
+    std::ofstream(nimi) << baidid;
+    fs::permissions(nimi, oigused);
+  };
+  auto omanik = [](polk nimi) {
+    struct stat olek = {};
+    stat(nimi.c_str(), &olek);
+    return olek.st_uid;
+  };
+  struct juhtum {
+    bool juurele;  // makes device nodes or gives a file away
+    std::function<void(polk)> tee, vaata;
+  };
+  const juhtum juhtumid[] = {
+      {true,
+       [](polk k) {
+         mknod((k / "seade").c_str(), S_IFCHR | 0666, makedev(1, 3));
+         fs::create_symlink("seade", k / "a");
+       },
+       [](polk k) { EXPECT_TRUE(fs::is_symlink(k / "a") && fs::is_character_file(k / "seade")); }},
+      {true, [](polk k) { mknod((k / "a").c_str(), S_IFCHR | 0666, makedev(1, 5)); },
+       [](polk k) { EXPECT_TRUE(fs::is_character_file(k / "a")); }},
+      {false, [](polk k) { mkfifo((k / "a").c_str(), 0600); },
+       [](polk k) { EXPECT_TRUE(fs::is_fifo(k / "a")); }},
+      {false,
+       [&](polk k) {
+         kirjuta(k / "f", enne, rw);
+         fs::create_symlink("f", k / "a");
+       },
+       [&](polk k) { EXPECT_TRUE(fs::is_symlink(k / "a") && loe(k / "f") == enne + "1\n"); }},
+      {false, [&](polk k) { kirjuta(k / "a", enne, r); },
+       [&](polk k) {
+         EXPECT_TRUE(loe(k / "a") == enne && fs::status(k / "a").permissions() == r);
+       }},
+      {true,
+       [&](polk k) {
+         kirjuta(k / "a", enne, rw);
+         EXPECT_EQ(chown((k / "a").c_str(), 4321, 4321), 0);
+       },
+       [&](polk k) { EXPECT_TRUE(loe(k / "a") == enne && omanik(k / "a") == 4321); }},
+      {false,
+       [&](polk k) { kirjuta(k / "a", AJALUGU + arvud(1, 2000), rw | fs::perms::group_read); },
+       [&](polk k) {
+         EXPECT_EQ(loe(k / "a"), AJALUGU + arvud(1002, 2000) + "1\n");
+         EXPECT_EQ(fs::status(k / "a").permissions(), rw | fs::perms::group_read);
+       }},
+  };
+  for (const juhtum& j : juhtumid) {
+    if (j.juurele && geteuid() != 0) continue;
+    SCOPED_TRACE(&j - juhtumid);
+    std::string mall = (fs::temp_directory_path() / "zemtar-ajalugu-XXXXXX").string();
+    const fs::path kodu = mkdtemp(mall.data());
+    j.tee(kodu);
+    const protsessi_tulemus t = kaivita(ZEMTAR, {}, {}, TERMINAL, {"1\r", CTRL_D},
+                                        {"TERM=xterm", "ZEMTAR_AJALUGU=" + (kodu / "a").string()});
+    EXPECT_EQ(t.valjund, PEALKIRI + TERE + ":1\n" + AV_ + "I\n:^D\n");
+    j.vaata(kodu);
+    fs::remove_all(kodu);
+  }
+}
+
+// Two programs typing at once into one history keep every line of both.
+TEST(Terminalis, TwoProgramsShareTheHistory) {
+  if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
+  std::string mall = (fs::temp_directory_path() / "zemtar-ajalugu-XXXXXX").string();
+  const fs::path kodu = mkdtemp(mall.data());
+  const std::vector<std::string> keskkond = {"TERM=xterm",
+                                             "ZEMTAR_AJALUGU=" + (kodu / "a").string()};
+  std::vector<std::string> klahvid[2];
+  for (int i = 1; i <= 40; ++i)
+    klahvid[i % 2].push_back(std::to_string(i) + "\r");
+  for (auto& k : klahvid)
+    k.push_back(CTRL_D);
+  std::thread teine([&] { kaivita(ZEMTAR_LIHTNE, {}, {}, TERMINAL, klahvid[1], keskkond); });
+  kaivita(ZEMTAR, {}, {}, TERMINAL, klahvid[0], keskkond);
+  teine.join();
+  // In whatever order they came.
+  std::istringstream fail(loe(kodu / "a"));
+  std::string rida, read;
+  std::vector<int> arvud_;
+  for (std::getline(fail, read); std::getline(fail, rida);)
+    arvud_.push_back(std::atoi(rida.c_str()));
+  std::sort(arvud_.begin(), arvud_.end());
+  for (const int arv : arvud_)
+    read += "\n" + std::to_string(arv);
+  EXPECT_EQ(read + "\n", AJALUGU + arvud(1, 40));
+  fs::remove_all(kodu);
 }
 
 // Without a terminal the prompt is still shown before the program waits for the line.

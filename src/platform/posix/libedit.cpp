@@ -17,7 +17,7 @@ namespace zemtar {
 
 struct rea_toimetaja {
   std::FILE* valja;
-  ajalugu varasemad;
+  ajalugu varasemad{PROGRAMM};
   EditLine* el;
 };
 
