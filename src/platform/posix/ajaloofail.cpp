@@ -103,6 +103,7 @@ ajaloofail::~ajaloofail() {
 // looked at. Written only when it is the user's own file, open for the user to write.
 bool ajaloofail::ava(bool loo) {
   const int lipud = O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  teadaolev = -1;
   fd = open(nimi.c_str(), O_RDWR | O_APPEND | lipud | (loo ? O_CREAT : 0), 0600);
   kirjutatav = fd >= 0;
   if (fd < 0 && !loo) fd = open(nimi.c_str(), O_RDONLY | lipud);
@@ -182,9 +183,21 @@ std::vector<std::string> ajaloofail::loe() {
 // The lines are counted from the end only when another run has changed the file meanwhile.
 void ajaloofail::lisa(std::string_view rida) {
   if (nimi.empty()) return;
+  // The line goes to the file the path leads to now, which may be another since the last line
+  // (the file removed, or another put in its place).
+  struct stat tee, avatud;
+  const bool on_tee = stat(nimi.c_str(), &tee) == 0;
+  if (fd >= 0 && (!on_tee || fstat(fd, &avatud) != 0 || tee.st_dev != avatud.st_dev ||
+                  tee.st_ino != avatud.st_ino)) {
+    close(fd);
+    fd = -1;
+  }
   if (fd < 0) {
-    tee_kaustad(nimi);
-    if (!ava(true)) nimi.clear();
+    if (!on_tee) tee_kaustad(nimi);
+    if ((on_tee && !S_ISREG(tee.st_mode)) || !ava(true)) {
+      nimi.clear();
+      return;
+    }
   }
   if (!kirjutatav || flock(fd, LOCK_EX) != 0) return;
   struct stat olek;
