@@ -1,9 +1,8 @@
 #include "lexer/leksator.h"
 
-#include <charconv>
 #include <cstdint>
-#include <limits>
-#include <string>
+#include <cstdio>
+#include <cstdlib>
 
 #include "ehitus.h"
 #include "teated.h"
@@ -19,22 +18,39 @@ bool on_taht(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// The float nearest the value that digits with at most one point or comma write (std::from_chars
-// rounds correctly, to even on a tie, however many digits there are); a value beyond the float
-// range is infinite, one too small for it zero. A point alone is zero.
+// The float nearest the value that digits with at most one point or comma write: strtof
+// rounds correctly (to even on a tie) however many digits there are, and gives infinity only
+// beyond the float range. The C library's, not std::from_chars: that one brings along threads,
+// memory pools and constructors run at every start, a sixth more of a start's instructions.
+// strtof reads the C locale's point, which nothing changes. The digits go to it in a text of
+// their own, without allocating however long they are: past the first KOHTI significant
+// digits only whether any other is nonzero can change the nearest float (the midpoints between
+// floats have fewer), so they are kept as one 1 after the others, and the scale as an exponent.
 float ujukomaarv(std::string_view arv, std::size_t eraldaja) {
-  if (arv.find_first_not_of(".,") == std::string_view::npos) return 0;
-  std::string punktiga;
-  if (eraldaja < arv.size() && arv[eraldaja] == ',') {
-    punktiga = arv;
-    punktiga[eraldaja] = '.';
-    arv = punktiga;
+  constexpr std::size_t KOHTI = 200;
+  char tekst[KOHTI + 32];
+  std::size_t n = 0;
+  long long aste = 0;
+  bool jaak = false;  // a nonzero digit past the kept ones
+  for (std::size_t k = 0; k < arv.size(); ++k) {
+    const bool murdosa = eraldaja < k;
+    if (k == eraldaja || (n == 0 && arv[k] == '0')) {
+      aste -= murdosa;
+    } else if (n < KOHTI) {
+      tekst[n++] = arv[k];
+      aste -= murdosa;
+    } else {
+      aste += !murdosa;
+      jaak = jaak || arv[k] != '0';
+    }
   }
-  float vaartus = 0;
-  if (std::from_chars(arv.data(), arv.data() + arv.size(), vaartus).ec == std::errc())
-    return vaartus;
-  const bool suur = arv.substr(0, eraldaja).find_first_not_of('0') != std::string_view::npos;
-  return suur ? std::numeric_limits<float>::infinity() : 0.0f;
+  if (n == 0) return 0;
+  if (jaak) {
+    tekst[n++] = '1';
+    --aste;
+  }
+  std::snprintf(tekst + n, sizeof tekst - n, "e%lld", aste);
+  return std::strtof(tekst, nullptr);
 }
 
 }  // namespace
