@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* andmed, std::size_t su
   if (suurus < 1) return 0;
   if ((andmed[0] & 1) == 0) {
     const std::string_view tekst(reinterpret_cast<const char*>(andmed + 1), suurus - 1);
-    const std::int32_t arv = araabia(tekst).teisenda();
-    if (arv < -1) leitud("lugeja vastus", arv);
-    if (arv < 0) return 0;
+    const std::int64_t arv = araabia(tekst).teisenda();
+    if (arv < -1) leitud("lugeja vastus", static_cast<double>(arv));
+    if (arv < 0 || arv > INT32_MAX) return 0;  // past 32 bits no numeral is written
     // The writer takes a float: past 2^24 it gets the nearest one.
     const float tulemus = static_cast<float>(arv);
     const std::optional<std::string> tagasi = rooma(tulemus).vorminda();

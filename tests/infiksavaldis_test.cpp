@@ -24,11 +24,12 @@ TEST(Infiksavaldis, UnaryMinus) {
              "2*-(1+2) = -6", "1-2*-3 = 7"});
 }
 
-// A point or a comma; digits gathered as a float after each, then scaled by the decimals.
+// A point or a comma; the float nearest the value, to even on a tie, however many digits.
 TEST(Infiksavaldis, Numbers) {
   vaartused({"1,5+1.5 = 3", "0.125 = 0.125", ".5 = 0.5", "5. = 5", ". = 0", ", = 0",
-             "123456789 = 123456792", "167772175 = 167772160", "1234.5678 = 1234.5678",
-             "1677.7217 = 1677.7216", "0." + std::string(21, '0') + "1 = 1e-22",
+             "123456789 = 123456792", "167772175 = 167772176", "1234.5678 = 1234.5678",
+             "1677.7217 = 1677.7217", "16777217 = 16777216", "16777219 = 16777220",
+             "16777217.000000000000000000001 = 16777218", "0." + std::string(21, '0') + "1 = 1e-22",
              "0." + std::string(22, '0') + "1 = 1e-23", std::string(40, '9') + "-1 = inf",
              "0." + std::string(50, '0') + "1 = 0"});
   // However the text is cut, nothing past its end is read.

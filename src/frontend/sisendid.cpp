@@ -52,6 +52,12 @@ int kasurealt(const char* tekst, kirjutaja valja) {
   valja.baidid(VIIP);
   valja.kaja(tekst);
   valja.baidid(" \n");
+  // The argument is one line: one newline may end it, as in a script, but no more may follow.
+  const char* reavahetus = std::strchr(tekst, '\n');
+  if (reavahetus != nullptr && reavahetus[1] != '\0') {
+    valja.viga(LUBAMATU_SUMBOL);
+    return 0;
+  }
   tootle_rida(avaldis, tekst, false, valja);
   return valjumiskood(avaldis.tulemus);
 }

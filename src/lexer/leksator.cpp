@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 
 #include "lexer/ehitus.h"
 #include "teated.h"
@@ -19,17 +18,39 @@ bool on_taht(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// 10 to the power n, correctly rounded. Up to 10^22 every power is exact in double precision
-// and a table answers; longer fractions are rare enough for strtod. Not std::pow: it alone
-// would have every start of the programs load the maths library.
-double kumne_aste(std::size_t n) {
-  static constexpr double TAPSED[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  if (n < std::size(TAPSED)) return TAPSED[n];
-  char tekst[32];
-  std::snprintf(tekst, sizeof tekst, "1e%zu", n);
-  return std::strtod(tekst, nullptr);
+// The float nearest the value that digits with at most one point or comma write: strtof
+// rounds correctly (to even on a tie) however many digits there are, and gives infinity only
+// beyond the float range. The C library's, not std::from_chars: that one brings along threads,
+// memory pools and constructors run at every start, a sixth more of a start's instructions.
+// strtof reads the C locale's point, which nothing changes. The digits go to it in a text of
+// their own, without allocating however long they are: past the first KOHTI significant
+// digits only whether any other is nonzero can change the nearest float (the midpoints between
+// floats have fewer), so they are kept as one 1 after the others, and the scale as an exponent.
+float ujukomaarv(std::string_view arv, std::size_t eraldaja) {
+  constexpr std::size_t KOHTI = 200;
+  char tekst[KOHTI + 32];
+  std::size_t n = 0;
+  long long aste = 0;
+  bool jaak = false;  // a nonzero digit past the kept ones
+  for (std::size_t k = 0; k < arv.size(); ++k) {
+    const bool murdosa = eraldaja < k;
+    if (k == eraldaja || (n == 0 && arv[k] == '0')) {
+      aste -= murdosa;
+    } else if (n < KOHTI) {
+      tekst[n++] = arv[k];
+      aste -= murdosa;
+    } else {
+      aste += !murdosa;
+      jaak = jaak || arv[k] != '0';
+    }
+  }
+  if (n == 0) return 0;
+  if (jaak) {
+    tekst[n++] = '1';
+    --aste;
+  }
+  std::snprintf(tekst + n, sizeof tekst - n, "e%lld", aste);
+  return std::strtof(tekst, nullptr);
 }
 
 }  // namespace
@@ -71,40 +92,34 @@ lekseem leksator::loe_taht() {
   return i < 0 ? lekseem::viga(LUBAMATU_SUMBOL) : lekseem::muutuja(static_cast<char>('a' + i));
 }
 
-// Digits with at most one point or comma. The value is built digit by digit in double
-// precision and kept as a float after each digit, then scaled by the number of decimals.
-// Below 2^24 every such step is exact, so there the digits gather in a whole number, which
-// costs far less per digit than the conversions; only a longer run of digits takes the float
-// steps. A second separator spoils the number, but the whole run is still consumed.
+// Digits with at most one point or comma. A second separator spoils the number, but the
+// whole run is still consumed. Up to seven digits, which most numbers have, the value is
+// found more cheaply than by ujukomaarv, and as exactly: the digits make a whole number below
+// 2^24 and the power of ten below 10^8 is a float too, and the quotient of two floats
+// rounded to a double and then to a float is the nearest float to the exact quotient.
 lekseem leksator::loe_arv() {
-  constexpr std::uint32_t TAPNE = (1u << 24) / 10;  // n * 10 + 9 stays below 2^24
-  lekseem t = lekseem::arv(0);
+  constexpr std::size_t LUHIKE = 7;
+  static constexpr double ASTMED[LUHIKE + 1] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
+  const std::size_t algus = asukoht;
+  std::size_t eraldaja = std::string_view::npos, numbreid = 0;
   std::uint32_t taisarv = 0;
-  bool ujukomaga = false;  // the digits went past what the whole number holds exactly
-  bool eraldaja = false;
-  std::size_t komakohti = 0;
-  for (; asukoht < rida.size(); ++asukoht) {
+  bool teine = false;
+  for (; asukoht < rida.size() && on_number(rida[asukoht]); ++asukoht) {
     const char c = rida[asukoht];
-    if (c >= '0' && c <= '9') {
-      if (taisarv < TAPNE) {
-        taisarv = taisarv * 10 + static_cast<std::uint32_t>(c - '0');
-      } else {
-        if (!ujukomaga) t.vaartus = static_cast<float>(taisarv);
-        ujukomaga = true;
-        t.vaartus = static_cast<float>(static_cast<double>(t.vaartus) * 10 + (c - '0'));
-      }
-      if (eraldaja) ++komakohti;
-    } else if (c == '.' || c == ',') {
-      if (eraldaja) t = lekseem::viga(LUBAMATU_KOMA);
-      eraldaja = true;
-    } else {
-      break;
+    if (c == '.' || c == ',') {
+      teine = teine || eraldaja != std::string_view::npos;
+      eraldaja = asukoht - algus;
+    } else if (++numbreid <= LUHIKE) {
+      taisarv = taisarv * 10 + static_cast<std::uint32_t>(c - '0');
     }
   }
-  if (t.liik != ARV) return t;
-  if (!ujukomaga) t.vaartus = static_cast<float>(taisarv);
-  if (komakohti > 0) t.vaartus = static_cast<float>(t.vaartus / kumne_aste(komakohti));
-  return t;
+  if (teine) return lekseem::viga(LUBAMATU_KOMA);
+  const std::size_t pikkus = asukoht - algus;
+  if (numbreid <= LUHIKE) {
+    const std::size_t komakohti = eraldaja == std::string_view::npos ? 0 : pikkus - eraldaja - 1;
+    return lekseem::arv(static_cast<float>(taisarv / ASTMED[komakohti]));
+  }
+  return lekseem::arv(ujukomaarv(rida.substr(algus, pikkus), eraldaja));
 }
 
 }  // namespace zemtar

@@ -1,7 +1,6 @@
 #include "roman/araabia.h"
 
 #include <array>
-#include <limits>
 
 namespace zemtar {
 
@@ -173,9 +172,7 @@ constexpr auto MASIN = [] {
 
 araabia::araabia(std::string_view t) : tekst(t), pikkus(t.size()) {}
 
-std::int32_t araabia::teisenda() {
-  // No text that fits in memory overflows a 64-bit sum, so one test at the end finds a value
-  // beyond 32 bits.
+std::int64_t araabia::teisenda() {
   int nr = numbriks(olek, mitu_i, mitu_x, mitu_c);
   std::int64_t kokku = summa;
   for (std::size_t k = 0; k < pikkus; ++k) {
@@ -184,13 +181,12 @@ std::int32_t araabia::teisenda() {
     kokku += s.lisa;
     nr = s.jargmine;
   }
-  if (kokku > std::numeric_limits<std::int32_t>::max()) return -1;
   const seisund lopus = seisundiks(nr);
   olek = lopus.olek;
   mitu_i = lopus.mitu[0];
   mitu_x = lopus.mitu[1];
   mitu_c = lopus.mitu[2];
-  summa = static_cast<std::int32_t>(kokku);
+  summa = kokku;
   return summa;
 }
 

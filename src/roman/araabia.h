@@ -14,12 +14,13 @@ class araabia {
   virtual ~araabia() = default;
 
   // The value of the numeral, 0 for an empty text, or -1 when the text is no numeral this
-  // machine accepts or its value does not fit a 32-bit signed integer. Converts once.
-  std::int32_t teisenda();
+  // machine accepts. Any number of M is a numeral, so the value may pass 32 bits; no text
+  // that fits in memory passes 64. Converts once.
+  std::int64_t teisenda();
 
  private:
   std::string_view tekst;
-  std::int32_t summa = 0;
+  std::int64_t summa = 0;
   std::size_t pikkus;
   char olek = 's';
   std::int32_t mitu_i = 0;

@@ -37,7 +37,8 @@ std::optional<lekseem> loe_rooma_arv(std::string_view rida, std::size_t& asukoht
   const std::size_t algus = asukoht;
   asukoht += rooma_tahti(rida, algus);
   if (asukoht == algus) return std::nullopt;
-  const std::int32_t arv = araabia(rida.substr(algus, asukoht - algus)).teisenda();
+  // A value past 32 bits is a number as the same value in digits is: the float nearest it.
+  const std::int64_t arv = araabia(rida.substr(algus, asukoht - algus)).teisenda();
   if (arv < 0) return lekseem::viga(VIGANE_ROOMA_ARV);
   return lekseem::arv(static_cast<float>(arv));
 }

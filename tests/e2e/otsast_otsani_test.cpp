@@ -2,9 +2,15 @@
 // standard error byte for byte, and the exit status. Big inputs are made here, never stored.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
 
 #include "e2e/protsess.h"
 
@@ -16,6 +22,7 @@ using namespace tekst;
 const std::string INF = std::string(40, '9');          // beyond a float: infinity
 const std::string SUURIM = std::string(2147483, 'M');  // the thousands of the 32-bit limits
 const std::string MAX = "340282346638528859811704183484516925440";  // the largest float
+const std::string YKS = "1." + std::string(40, '0');
 const std::vector<std::string> FAIL = {"-f", "{f}"};
 
 // Lines with what each program answers them, in order on one run: variables live on, and a
@@ -47,6 +54,14 @@ std::vector<rida> skript() {
       {"-2147483648", AV + "-" + SUURIM + "DCXLVIII\n", AV + "-2147483648.000000\n"},
       {"e=" + INF, ROOMA_ESITAMATU, mv('e') + "inf\n"},
       {"f=0-" + MAX, ROOMA_ESITAMATU, mv('f') + "-" + MAX + ".000000\n"},  // the longest line
+      // Each number is the float nearest what it writes, however many digits it has.
+      {YKS, AV + "I\n", AV + "1.000000\n"},
+      {"." + std::string(1000, '1'), AV + "O\n", AV + "0.111111\n"},
+      {"31,1787654", AV + "XXXI\n", AV + "31.178766\n"},
+      {"2147483520", AV + SUURIM + "DXX\n", AV + "2147483520.000000\n"},
+      {MAX, ROOMA_ESITAMATU, AV + MAX + ".000000\n"},
+      {"340282356779733661637539395458142568448", ROOMA_ESITAMATU, AV + "inf\n"},
+      {SUURIM + "M", ROOMA_ESITAMATU, VAARTUSTAMATA},  // any number of M is a numeral
       {"4\r", AV + "IV\n", AV + "4.000000\n"},
       {"\r", LOPP, LOPP},
       {"2\r+3", SUMBOL, SUMBOL},
@@ -95,6 +110,11 @@ TEST(KasuRealt, EvaluatesOneLine) {
       {LIHTNE, {"-k", "0*" + INF}, {}, ":0*" + INF + " \n" + AV + "-nan\n", 0},
       {MOLEMAD, {"-k", "valju"}, {}, ":valju \n" + VAARTUSTAMATA, 0},
       {MOLEMAD, {"-k"}, {}, KASUREAL_PUUDUB, 2},
+      {LIHTNE, {"-k", YKS}, {}, ":" + YKS + " \n" + AV + "1.000000\n", 1},
+      // One line: a newline may end it, but nothing may follow it.
+      {MOLEMAD, {"-k", "5\n+3"}, {}, ":5\n+3 \n" + SUMBOL, 0},
+      {ROOMA, {"-k", "A=1\n2"}, {}, ":A=1\n2 \n" + SUMBOL, 0},
+      {LIHTNE, {"-k", "2+3\n"}, {}, ":2+3\n \n" + AV + "5.000000\n", 5},
       {MOLEMAD, FAIL, "abi\nvalju", ":abi\n" + VAARTUSTAMATA + ":valju\n" + VAARTUSTAMATA, 0},
   });
 }
@@ -247,10 +267,11 @@ TEST(Terminalis, EditsAndKeepsHistory) {
              {"2*3\r", "\r", "  \r", "xyz", CTRL_C, YLES + "\r", "valju\r"},
              TERE + ":2*3\n" + AV_ + "VI\n:\n" + LOPP_ + ":\n" + LOPP_ + ":xyz\n:2*3\n" + AV_ +
                  "VI\n:valju\n");
-  // Lines of earlier runs, from ZEMTAR_AJALUGU's file; the file keeps the last 1,000.
-  terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/a/b"}, "a/b", AJALUGU + arvud(1, 1000),
-             AJALUGU + arvud(2, 1000) + "999\n", {YLES + YLES + "\r", CTRL_D},
-             TERE + ":999\n" + AV_ + "CMXCIX\n:^D\n");
+  // Lines of earlier runs, from ZEMTAR_AJALUGU's file, blanks written as libedit does; each
+  // new line is added at the end, and 1,001 lines are not yet too many.
+  const std::string tuhat = AJALUGU + arvud(1, 999) + "1000\\040-\\0401\n";
+  terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/a/b"}, "a/b", tuhat, tuhat + "1000\\040-\\04010\n",
+             {YLES + "0\r", CTRL_D}, TERE + ":1000 - 10\n" + AV_ + "CMXC\n:^D\n");
   // A file that is not a history is not written over.
   terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/kiri"}, "kiri", "Kallis Mari!\n", "Kallis Mari!\n",
              {YLES + "1\r", CTRL_D}, TERE + ":1\n" + AV_ + "I\n:^D\n");
@@ -282,6 +303,95 @@ TEST(Terminalis, ShowsControlBytesInTheEcho) {
            ":M-BM-^[6n\n" + sumbol + ":1+\x9B\xC3\xA4\n" + sumbol,
        0, "", TERMINAL},
   });
+}
+
+// The history file is the user's. What the path leads to stays what it is: a link stays a link;
+// anything but a regular file is no history, neither read nor written, and nothing waits for
+// it; a file keeps its mode and owner, and one the user may not write, or another user's, is
+// left as it is. Past 2,000 lines the file is cut back to its last 1,000.
+TEST(Terminalis, HistoryFileIsTheUsers) {
+  if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
+  using polk = const fs::path&;
+  const std::string enne = AJALUGU + "7\n";
+  const fs::perms rw = fs::perms::owner_read | fs::perms::owner_write, r = fs::perms::owner_read;
+  auto kirjuta = [](polk nimi, const std::string& baidid, fs::perms oigused) {
+    std::ofstream(nimi) << baidid;
+    fs::permissions(nimi, oigused);
+  };
+  struct juhtum {
+    bool juurele;  // makes device nodes or gives a file away
+    std::function<void(polk)> tee, vaata;
+  };
+  const juhtum juhtumid[] = {
+      {true,
+       [](polk k) {
+         mknod((k / "seade").c_str(), S_IFCHR | 0666, makedev(1, 3));
+         fs::create_symlink("seade", k / "a");
+       },
+       [](polk k) { EXPECT_TRUE(fs::is_symlink(k / "a") && fs::is_character_file(k / "seade")); }},
+      {true, [](polk k) { mknod((k / "a").c_str(), S_IFCHR | 0666, makedev(1, 5)); },
+       [](polk k) { EXPECT_TRUE(fs::is_character_file(k / "a")); }},
+      {false, [](polk k) { mkfifo((k / "a").c_str(), 0600); },
+       [](polk k) { EXPECT_TRUE(fs::is_fifo(k / "a")); }},
+      {false,
+       [&](polk k) {
+         kirjuta(k / "f", enne, rw);
+         fs::create_symlink("f", k / "a");
+       },
+       [&](polk k) { EXPECT_TRUE(fs::is_symlink(k / "a") && loe(k / "f") == enne + "1\n"); }},
+      {false, [&](polk k) { kirjuta(k / "a", enne, r); },
+       [&](polk k) {
+         EXPECT_TRUE(loe(k / "a") == enne && fs::status(k / "a").permissions() == r);
+       }},
+      {true,
+       [&](polk k) {
+         kirjuta(k / "a", enne, rw);
+         EXPECT_EQ(chown((k / "a").c_str(), 4321, 4321), 0);
+       },
+       [&](polk k) {
+         struct stat olek = {};
+         EXPECT_TRUE(stat((k / "a").c_str(), &olek) == 0 && olek.st_uid == 4321 &&
+                     loe(k / "a") == enne);
+       }},
+      {false,
+       [&](polk k) { kirjuta(k / "a", AJALUGU + arvud(1, 2000), rw | fs::perms::group_read); },
+       [&](polk k) {
+         EXPECT_EQ(loe(k / "a"), AJALUGU + arvud(1002, 2000) + "1\n");
+         EXPECT_EQ(fs::status(k / "a").permissions(), rw | fs::perms::group_read);
+       }},
+  };
+  for (const juhtum& j : juhtumid) {
+    if (j.juurele && geteuid() != 0) continue;
+    SCOPED_TRACE(&j - juhtumid);
+    std::string mall = (fs::temp_directory_path() / "zemtar-ajalugu-XXXXXX").string();
+    const fs::path kodu = mkdtemp(mall.data());
+    j.tee(kodu);
+    const protsessi_tulemus t = kaivita(ZEMTAR, {}, {}, TERMINAL, {"1\r", CTRL_D},
+                                        {"TERM=xterm", "ZEMTAR_AJALUGU=" + (kodu / "a").string()});
+    EXPECT_EQ(t.valjund, PEALKIRI + TERE + ":1\n" + AV_ + "I\n:^D\n");
+    j.vaata(kodu);
+    fs::remove_all(kodu);
+  }
+}
+
+// Two programs typing at once into one history keep every line of both.
+TEST(Terminalis, TwoProgramsShareTheHistory) {
+  if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
+  std::string mall = (fs::temp_directory_path() / "zemtar-ajalugu-XXXXXX").string();
+  const fs::path kodu = mkdtemp(mall.data());
+  const std::vector<std::string> keskkond = {"TERM=xterm",
+                                             "ZEMTAR_AJALUGU=" + (kodu / "a").string()};
+  std::vector<std::string> klahvid[2];
+  for (int i = 1; i <= 42; ++i)
+    klahvid[i % 2].push_back(i > 40 ? CTRL_D : std::to_string(i) + "\r");
+  std::thread teine([&] { kaivita(ZEMTAR_LIHTNE, {}, {}, TERMINAL, klahvid[1], keskkond); });
+  kaivita(ZEMTAR, {}, {}, TERMINAL, klahvid[0], keskkond);
+  teine.join();
+  const std::string read = loe(kodu / "a");  // in whatever order they came
+  EXPECT_EQ(read.rfind(AJALUGU, 0), 0u);
+  for (int i = 1; i <= 40; ++i)
+    EXPECT_NE(read.find("\n" + std::to_string(i) + "\n"), std::string::npos) << i;
+  fs::remove_all(kodu);
 }
 
 // Without a terminal the prompt is still shown before the program waits for the line.

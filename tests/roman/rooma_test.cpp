@@ -12,7 +12,7 @@ namespace {
 using namespace std::string_literals;
 
 // Beside every numeral the writer makes (below), the texts the machine also accepts, each
-// "text = value"; it refuses the rest, and any value beyond 32 bits.
+// "text = value"; it refuses the rest. Any number of M is a numeral, past 32 bits too.
 TEST(Araabia, ReadsWhatTheMachineAccepts) {
   const std::string m = std::string(2147483, 'M');
   for (const std::string r : {" = 0", "O = 0", "OO = 0", "OX = 10", "mcmxcix = 1999", "IXX = 19",
@@ -28,7 +28,7 @@ TEST(Araabia, ReadsWhatTheMachineAccepts) {
   for (const std::string& tekst : vead)
     EXPECT_EQ(zemtar::araabia(tekst).teisenda(), -1) << tekst;
   EXPECT_EQ(zemtar::araabia("X\0I"s).teisenda(), -1);
-  EXPECT_EQ(zemtar::araabia(m + "DCXLVIII").teisenda(), -1);
+  EXPECT_EQ(zemtar::araabia(m + "DCXLVIII").teisenda(), 2147483648);
 }
 
 // Truncated toward zero; every numeral from 0 up reads back to its value; none beyond 32 bits.
@@ -48,8 +48,8 @@ TEST(Rooma, WritesTheTruncatedResult) {
 // A run of Roman capitals is one number, however long.
 TEST(ZemtarInfiksavaldis, ReadsNumeralsInALine) {
   vaartused({"XIV = 14", "1+X-1 = 10", "X+V*II = 20", "XI-V = 6", "MMMMMMMMI+1 = 8002",
-             std::string(100000, 'M') + " = 1e8"});
-  vead(tekst::ROOMA_VIGANE, {"IIII", "1+MMMMMMMMIC", std::string(3000000, 'M')});
+             std::string(100000, 'M') + " = 1e8", std::string(3000000, 'M') + " = 3e9"});
+  vead(tekst::ROOMA_VIGANE, {"IIII", "1+MMMMMMMMIC"});
   vead(tekst::SUMBOL, {"A", "XA", "X\xFF"});
   vead(tekst::OOTAMATU_ARV, {"12X"});
   vead(tekst::OOTAMATU_MUUTUJA, {"XIVa"});

@@ -1,8 +1,9 @@
 // The lines typed at a terminal, kept for recall in this run and the next ones.
 #pragma once
 
-#include <string>
 #include <string_view>
+
+#include "platform/posix/ajaloofail.h"
 
 struct history;  // libedit's
 
@@ -10,15 +11,14 @@ namespace zemtar {
 
 class ajalugu {
  public:
-  // Reads the history file, if there is one and it can be read; programm (the program's
-  // name) names the file unless the environment names another.
+  // Reads the last lines of the history file of the program of this name, if it has one.
   explicit ajalugu(const char* programm);
   virtual ~ajalugu();
   ajalugu(const ajalugu&) = delete;
   ajalugu& operator=(const ajalugu&) = delete;
 
   // Keeps a typed line (without its newline), unless it is blank or the same as the line
-  // before, and saves the file at once, so that a run killed later loses nothing.
+  // before, and adds it to the file at once, so that a run killed later loses nothing.
   void lisa(std::string_view rida);
 
   // The lines, for libedit's recall and search.
@@ -27,10 +27,8 @@ class ajalugu {
   }
 
  private:
-  void salvesta() const;
-
   struct ::history* kirjed_;
-  std::string fail;  // empty: no file is read or written
+  ajaloofail fail;
 };
 
 }  // namespace zemtar
