@@ -4,7 +4,8 @@
 // file: the console keeps this run's lines itself.
 #include <string>
 
-#include "platform/platvorm.h"
+#include "platform/windows/konsool.h"
+
 #include "platform/windows/kasitseja.h"
 
 namespace zemtar {
@@ -12,6 +13,7 @@ namespace zemtar {
 struct rea_toimetaja {
   HANDLE sisse;
   std::FILE* valja;
+  konsooli_lugeja loe;
   std::wstring tahed;  // as the console gives them
   std::string rida;    // the same in UTF-8
 };
@@ -34,7 +36,7 @@ lugemine loe_konsoolilt(rea_toimetaja& t) {
     DWORD n = 0;
     // Ctrl-C ends the read with nothing read, as a failure or as an empty success.
     SetLastError(ERROR_SUCCESS);
-    if (!ReadConsoleW(t.sisse, puhver, 1024, &n, nullptr) || n == 0)
+    if (!t.loe(t.sisse, puhver, 1024, &n, nullptr) || n == 0)
       return GetLastError() == ERROR_OPERATION_ABORTED ? KATKES : LOPP;
     t.tahed.append(puhver, n);
   } while (t.tahed.back() != L'\n');
@@ -43,10 +45,14 @@ lugemine loe_konsoolilt(rea_toimetaja& t) {
 
 }  // namespace
 
+rea_toimetaja* ava_toimetaja(HANDLE sisse, std::FILE* valja, konsooli_lugeja loe) {
+  SetConsoleCtrlHandler(ctrl_c, TRUE);
+  return new rea_toimetaja{sisse, valja, loe, {}, {}};
+}
+
 rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char*) {
   if (!on_terminal(sisse) || !on_terminal(valja)) return nullptr;
-  SetConsoleCtrlHandler(ctrl_c, TRUE);
-  return new rea_toimetaja{kasitseja(sisse), valja, {}, {}};
+  return ava_toimetaja(kasitseja(sisse), valja, ReadConsoleW);
 }
 
 void sulge_toimetaja(rea_toimetaja* t) {
