@@ -2,14 +2,11 @@
 // standard error byte for byte, and the exit status. Big inputs are made here, never stored.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <thread>
 
 #include "e2e/protsess.h"
@@ -162,18 +159,23 @@ TEST(Hadad, EndTheRunWithTwo) {
 }
 
 // A script from a pipe is answered line by line as the lines come, and a run ended while it
-// waits for the next line has written every answer before it.
-TEST(Skript, AnswersEachLineBeforeItWaits) {
-  for (const auto& [programm, kolm, kuus] :
-       {std::tuple{ZEMTAR, "III\n", "VI\n"}, {ZEMTAR_LIHTNE, "3.000000\n", "6.000000\n"}}) {
-    for (const std::string nimi : {"-", "/dev/stdin"}) {
-      if (nimi != "-" && std::getenv("ZEMTAR_WINDOWS")) continue;
-      SCOPED_TRACE(programm + (" -f " + nimi));
-      const protsessi_tulemus t =
-          kaivita(programm, {"-f", nimi}, {}, TORUD, {"1+2\n", "2*3\n", ""});
-      EXPECT_EQ(t.valjund, reavahetused(PEALKIRI + ":1+2\n" + AV + kolm + ":2*3\n" + AV + kuus));
-      EXPECT_EQ(t.staatus, 1000 + SIGTERM);
-    }
+// waits for the next line has written every answer before it; the keyboard's prompt too is
+// shown before the program waits for the line.
+TEST(Torust, AnswersEachLineBeforeItWaits) {
+  const std::vector<std::string> skript = {"1+2\n", "2*3\n", ""};
+  const std::string vastus = ":1+2\n" + AV + "III\n:2*3\n" + AV + "VI\n";
+  for (const auto& [argumendid, klahvid, oodatud, staatus] :
+       {std::tuple{std::vector<std::string>{"-f", "-"}, skript, vastus, 1000 + SIGTERM},
+        {{"-f", "/dev/stdin"}, skript, vastus, 1000 + SIGTERM},
+        {{}, {"2+3\n", "valju\n"}, TERVITUS + ":" + AV + "V\n:", 1}}) {
+    // wine has no /dev/stdin, and node leaves no read for a signal.
+    if ((klahvid == skript && std::getenv("ZEMTAR_VEEB")) ||
+        (argumendid.size() == 2 && argumendid[1] != "-" && std::getenv("ZEMTAR_WINDOWS")))
+      continue;
+    SCOPED_TRACE(::testing::PrintToString(argumendid));
+    const protsessi_tulemus t = kaivita(ZEMTAR, argumendid, {}, TORUD, klahvid);
+    EXPECT_EQ(t.valjund, reavahetused(PEALKIRI + oodatud));
+    EXPECT_EQ(t.staatus, staatus);
   }
 }
 
@@ -222,8 +224,7 @@ void terminalis(const char* programm, std::vector<std::string> keskkond, const s
                 const std::vector<std::string>& argumendid = {},
                 const std::optional<std::string>& sisend = {}) {
   SCOPED_TRACE(programm + (" " + fail));
-  std::string mall = (fs::temp_directory_path() / "zemtar-terminal-XXXXXX").string();
-  const fs::path kodu = mkdtemp(mall.data()), ajalugu = kodu / fail;
+  const fs::path kodu = ajutine_kaust(), ajalugu = kodu / fail;
   if (!enne.empty()) {
     fs::create_directories(ajalugu.parent_path());
     std::ofstream(ajalugu) << enne;
@@ -305,80 +306,47 @@ TEST(Terminalis, ShowsControlBytesInTheEcho) {
   });
 }
 
+// Runs a shell command in a folder: whether it succeeded.
+bool kaustas(const fs::path& kaust, const std::string& kask) {
+  return std::system(("cd '" + kaust.string() + "' && " + kask).c_str()) == 0;
+}
+
 // The history file is the user's. What the path leads to stays what it is: a link stays a link;
 // anything but a regular file is no history, neither read nor written, and nothing waits for
 // it; a file keeps its mode and owner, and one the user may not write, or another user's, is
-// left as it is. Past 2,000 lines the file is cut back to its last 1,000.
+// left as it is. Past 2,000 lines the file is cut back to its last 1,000. Each path "a" is
+// made and then checked by the shell, where E is a history of one line; mknod and chown need
+// root.
 TEST(Terminalis, HistoryFileIsTheUsers) {
   if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
-  using polk = const fs::path&;
-  const std::string enne = AJALUGU + "7\n";
-  const fs::perms rw = fs::perms::owner_read | fs::perms::owner_write, r = fs::perms::owner_read;
-  auto kirjuta = [](polk nimi, const std::string& baidid, fs::perms oigused) {
-    std::ofstream(nimi) << baidid;
-    fs::permissions(nimi, oigused);
+  const std::pair<std::string, std::string> juhtumid[] = {
+      {"mknod seade c 1 3 && ln -s seade a", "test -L a && test -c seade"},
+      {"mknod a c 1 5", "test -c a"},
+      {"mkfifo a", "test -p a"},
+      {"printf \"$E\" >f && ln -s f a", "test -L a && printf \"${E}1\\n\" | cmp - f"},
+      {"printf \"$E\" >a && chmod 400 a", "printf \"$E\" | cmp - a && test $(stat -c %a a) = 400"},
+      {"printf \"$E\" >a && chown 4321 a",
+       "printf \"$E\" | cmp - a && test $(stat -c %u a) = 4321"},
+      {"(echo _HiStOrY_V2_; seq 2000) >a && chmod 640 a",
+       "(echo _HiStOrY_V2_; seq 1002 2000; echo 1) | cmp - a && test $(stat -c %a a) = 640"},
   };
-  struct juhtum {
-    bool juurele;  // makes device nodes or gives a file away
-    std::function<void(polk)> tee, vaata;
-  };
-  const juhtum juhtumid[] = {
-      {true,
-       [](polk k) {
-         mknod((k / "seade").c_str(), S_IFCHR | 0666, makedev(1, 3));
-         fs::create_symlink("seade", k / "a");
-       },
-       [](polk k) { EXPECT_TRUE(fs::is_symlink(k / "a") && fs::is_character_file(k / "seade")); }},
-      {true, [](polk k) { mknod((k / "a").c_str(), S_IFCHR | 0666, makedev(1, 5)); },
-       [](polk k) { EXPECT_TRUE(fs::is_character_file(k / "a")); }},
-      {false, [](polk k) { mkfifo((k / "a").c_str(), 0600); },
-       [](polk k) { EXPECT_TRUE(fs::is_fifo(k / "a")); }},
-      {false,
-       [&](polk k) {
-         kirjuta(k / "f", enne, rw);
-         fs::create_symlink("f", k / "a");
-       },
-       [&](polk k) { EXPECT_TRUE(fs::is_symlink(k / "a") && loe(k / "f") == enne + "1\n"); }},
-      {false, [&](polk k) { kirjuta(k / "a", enne, r); },
-       [&](polk k) {
-         EXPECT_TRUE(loe(k / "a") == enne && fs::status(k / "a").permissions() == r);
-       }},
-      {true,
-       [&](polk k) {
-         kirjuta(k / "a", enne, rw);
-         EXPECT_EQ(chown((k / "a").c_str(), 4321, 4321), 0);
-       },
-       [&](polk k) {
-         struct stat olek = {};
-         EXPECT_TRUE(stat((k / "a").c_str(), &olek) == 0 && olek.st_uid == 4321 &&
-                     loe(k / "a") == enne);
-       }},
-      {false,
-       [&](polk k) { kirjuta(k / "a", AJALUGU + arvud(1, 2000), rw | fs::perms::group_read); },
-       [&](polk k) {
-         EXPECT_EQ(loe(k / "a"), AJALUGU + arvud(1002, 2000) + "1\n");
-         EXPECT_EQ(fs::status(k / "a").permissions(), rw | fs::perms::group_read);
-       }},
-  };
-  for (const juhtum& j : juhtumid) {
-    if (j.juurele && geteuid() != 0) continue;
-    SCOPED_TRACE(&j - juhtumid);
-    std::string mall = (fs::temp_directory_path() / "zemtar-ajalugu-XXXXXX").string();
-    const fs::path kodu = mkdtemp(mall.data());
-    j.tee(kodu);
+  for (const auto& [tee, vaata] : juhtumid) {
+    if (geteuid() != 0 && (tee.find("mknod") == 0 || tee.find("chown") != std::string::npos))
+      continue;
+    SCOPED_TRACE(tee);
+    const fs::path kodu = ajutine_kaust();
+    ASSERT_TRUE(kaustas(kodu, "E='_HiStOrY_V2_\\n7\\n' && umask 077 && " + tee));
     const protsessi_tulemus t = kaivita(ZEMTAR, {}, {}, TERMINAL, {"1\r", CTRL_D},
                                         {"TERM=xterm", "ZEMTAR_AJALUGU=" + (kodu / "a").string()});
     EXPECT_EQ(t.valjund, PEALKIRI + TERE + ":1\n" + AV_ + "I\n:^D\n");
-    j.vaata(kodu);
+    EXPECT_TRUE(kaustas(kodu, "E='_HiStOrY_V2_\\n7\\n' && " + vaata));
     fs::remove_all(kodu);
   }
 }
-
 // Two programs typing at once into one history keep every line of both.
 TEST(Terminalis, TwoProgramsShareTheHistory) {
   if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
-  std::string mall = (fs::temp_directory_path() / "zemtar-ajalugu-XXXXXX").string();
-  const fs::path kodu = mkdtemp(mall.data());
+  const fs::path kodu = ajutine_kaust();
   const std::vector<std::string> keskkond = {"TERM=xterm",
                                              "ZEMTAR_AJALUGU=" + (kodu / "a").string()};
   std::vector<std::string> klahvid[2];
@@ -387,18 +355,8 @@ TEST(Terminalis, TwoProgramsShareTheHistory) {
   std::thread teine([&] { kaivita(ZEMTAR_LIHTNE, {}, {}, TERMINAL, klahvid[1], keskkond); });
   kaivita(ZEMTAR, {}, {}, TERMINAL, klahvid[0], keskkond);
   teine.join();
-  const std::string read = loe(kodu / "a");  // in whatever order they came
-  EXPECT_EQ(read.rfind(AJALUGU, 0), 0u);
-  for (int i = 1; i <= 40; ++i)
-    EXPECT_NE(read.find("\n" + std::to_string(i) + "\n"), std::string::npos) << i;
+  EXPECT_TRUE(kaustas(kodu, "(echo _HiStOrY_V2_; seq 40) >b && sort -n a | cmp - b"));
   fs::remove_all(kodu);
-}
-
-// Without a terminal the prompt is still shown before the program waits for the line.
-TEST(Klaviatuurilt, PromptsBeforeItWaits) {
-  const protsessi_tulemus t = kaivita(ZEMTAR, {}, {}, TORUD, {"2+3\n", "valju\n"});
-  EXPECT_EQ(t.valjund, reavahetused(PEALKIRI + TERVITUS + ":" + AV + "V\n:"));
-  EXPECT_EQ(t.staatus, 1);
 }
 
 }  // namespace

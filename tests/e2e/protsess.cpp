@@ -77,6 +77,11 @@ std::string nan_margita(std::string tekst) {
 
 }  // namespace
 
+std::string ajutine_kaust() {
+  std::string mall = (std::filesystem::temp_directory_path() / "zemtar-test-XXXXXX").string();
+  return mkdtemp(mall.data());
+}
+
 std::string loe(const std::string& nimi) {
   std::ifstream fail(nimi, std::ios::binary);
   return {std::istreambuf_iterator<char>(fail), {}};
@@ -86,8 +91,7 @@ protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> 
                           const std::optional<std::string>& sisend, kuhu k,
                           const std::vector<std::string>& klahvid,
                           std::vector<std::string> keskkond) {
-  std::string mall = (std::filesystem::temp_directory_path() / "zemtar-test-XXXXXX").string();
-  const std::string kaust = mkdtemp(mall.data()), fail = kaust + "/sisend", vead = kaust + "/vead";
+  const std::string kaust = ajutine_kaust(), fail = kaust + "/sisend", vead = kaust + "/vead";
   std::ofstream(fail, std::ios::binary) << sisend.value_or("");
   std::vector<std::string> kask = {programm};
   for (const auto& [muutuja, laiend] :

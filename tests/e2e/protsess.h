@@ -41,6 +41,9 @@ inline std::string reavahetused(const std::string& tekst) {
   return std::getenv("ZEMTAR_WINDOWS") ? asenda(tekst, "\r\n", '\n') : tekst;
 }
 
+// A new empty folder under the temporary directory.
+std::string ajutine_kaust();
+
 // A file's bytes; none when it cannot be read.
 std::string loe(const std::string& nimi);
 
