@@ -84,15 +84,14 @@ inline const string KASUTUS_OLEK =
     "  2, kui skripti ei saa avada ega lugeda, sisend on sama fail kui v\xE4ljund,\n"
     "  -k j\xE4rel pole avaldist, rida ei mahu m\xE4llu v\xF5i v\xE4ljundit ei saa\n"
     "  kirjutada.\n";
-inline const string KASUTUS = KASUTUS_VALIKUD +
-                              "\nKeskkond (ainult terminalis):\n"
-                              "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu "
-                              "ei peeta);\n"
-                              "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
-                              "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
-                              "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti "
-                              "n\xE4itab\n" +
-                              KASUTUS_OLEK + "\nT\xE4psemalt: man @\n";
+inline const string KASUTUS =
+    KASUTUS_VALIKUD +
+    "\nKeskkond (ainult terminalis):\n"
+    "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
+    "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
+    "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
+    "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n" +
+    KASUTUS_OLEK + "\nT\xE4psemalt: man @\n";
 inline const string KASUTUS_WINDOWS =
     KASUTUS_VALIKUD +
     "\nKlahvid (ainult konsoolis):\n"

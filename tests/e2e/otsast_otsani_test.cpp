@@ -38,7 +38,6 @@ std::vector<rida> skript() {
       {"a=1\t+2", SUMBOL, SUMBOL},
       {"a= ", LOPP, LOPP},
       {"a=1/0", NULLIGA, LIHTNE_NULLIGA},
-      {"1/(2-2)", NULLIGA, LIHTNE_NULLIGA},
       {"2/-0", NULLIGA, LIHTNE_NULLIGA},
       {"a*b-d", AV + "XXXII\n", AV + "32.000000\n"},
       {"-b*100", AV + "-MCD\n", AV + "-1400.000000\n"},
@@ -47,7 +46,6 @@ std::vector<rida> skript() {
       {"y=2", mv('y') + "II\n", mv('y') + "2.000000\n"},
       {"A+y", SUMBOL, AV + "5.000000\n"},
       {"XIV*2", AV + "XXVIII\n", VAARTUSTAMATA},
-      {"16777215*128", AV + SUURIM + "DXX\n", AV + "2147483520.000000\n"},
       {"-2147483648", AV + "-" + SUURIM + "DCXLVIII\n", AV + "-2147483648.000000\n"},
       {"e=" + INF, ROOMA_ESITAMATU, mv('e') + "inf\n"},
       {"f=0-" + MAX, ROOMA_ESITAMATU, mv('f') + "-" + MAX + ".000000\n"},  // the longest line
@@ -244,13 +242,14 @@ void terminalis(const char* programm, std::vector<std::string> keskkond, const s
 }
 
 TEST(Terminalis, EditsAndKeepsHistory) {
-  // Lines from a file: no editing and no history file, in every build.
-  terminalis("/bin/sh", {}, ".local/state/zemtar/zemtar.ajalugu", "", "", {},
-             TERE + ":" + AV_ + "V\n:\n", {"-c", "exec \"$0\" <\"$1\"", ZEMTAR, "{f}"}, "2+3\n");
-  // A locale that cannot be loaded, by the first name set: one that says UTF-8 means UTF-8.
-  terminalis("/bin/sh", {"LC_ALL=", "LC_CTYPE=et_XX.utf8", "LANG=C"}, ".local", "", "", {},
-             TERE_UTF8 + ":Viga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:\n",
-             {"-c", "exec \"$0\" <\"$1\"", ZEMTAR, "{f}"}, "x\n");
+  // Lines from a file: no editing and no history file, in every build. A locale that cannot
+  // be loaded, by the first name set: one that says UTF-8 means UTF-8.
+  terminalis(
+      "/bin/sh", {"LC_ALL=", "LC_CTYPE=et_XX.utf8", "LANG=C"}, ".local/state/zemtar/zemtar.ajalugu",
+      "", "", {},
+      TERE_UTF8 +
+          ":Avaldise v\xC3\xA4\xC3\xA4rtus=V\n:Viga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:\n",
+      {"-c", "exec \"$0\" <\"$1\"", ZEMTAR, "{f}"}, "2+3\nx\n");
   // A script's C1 bytes shown where the terminal's set is not UTF-8 (here, of the C locale).
   terminalis(ZEMTAR_LIHTNE, {}, ".local", "", "", {},
              ":M-^[[2J\nViga: Lubamatu sumbol real!\n:1\n" + AV_ + "1.000000\n", {"-f", "{f}"},

@@ -102,48 +102,37 @@ void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
     CloseHandle(h);
 }
 
-// Keys, and what each program shows for them after its greeting.
-struct rida {
-  std::string klahvid, rooma, lihtne;
-};
-
-void kontrolli(const std::vector<rida>& read, UINT koodileht = CP_UTF8) {
-  for (const rida& r : read) {
-    kaivita(ZEMTAR, koodileht, r.klahvid, r.rooma);
-    kaivita(ZEMTAR_LIHTNE, koodileht, r.klahvid, r.lihtne);
-  }
-}
-
-// The letters of the texts and of the echo right at the code pages of Estonian and English
-// Windows and at UTF-8, which the run leaves as it found it; "valju" ends with 1.
-TEST(Konsool, ShowsTheLettersAtEveryCodePage) {
-  for (const UINT koodileht : {437u, 775u, 850u, 1257u, 65001u}) {
-    kontrolli({{"a=5\na*3\n\xE4=5\n1/0\nabi\nvalju\n",
-                ":a=5\n" + mv('a') + "V\n:a*3\n" + AV + "XV\n:\xE4=5\n" + NIMI + ":1/0\n" +
-                    NULLIGA + ":abi\n" + JUHISED + ":valju\n",
-                ":a=5\n" + mv('a') + "5.000000\n:a*3\n" + AV + "15.000000\n:\xE4=5\n" + NIMI +
-                    ":1/0\n" + LIHTNE_NULLIGA + ":abi\n" + LIHTNE_JUHISED + ":valju\n"}},
-              koodileht);
-  }
-}
-
-// The console's own editing: Left, Backspace, Home, End, and Up for the line before. Ctrl-Z
-// then Enter on an empty line ends the run with 1.
-TEST(Konsool, EditsLinesAndEnds) {
-  kontrolli({
+// Keys, and what each program shows for them after its greeting: the letters at the code pages
+// of Estonian and English Windows and at UTF-8, which the run leaves as it found it; the
+// console's own editing, Up for the line before; Ctrl-Z then Enter on an empty line; Ctrl-C
+// drops the line being typed, which stays in sight, and a fresh prompt follows.
+TEST(Konsool, ShowsLettersEditsAndEnds) {
+  const struct {
+    std::string klahvid, rooma, lihtne;
+    std::vector<UINT> koodilehed = {CP_UTF8};
+  } read[] = {
+      {"a=5\na*3\n\xE4=5\n1/0\nabi\nvalju\n",
+       ":a=5\n" + mv('a') + "V\n:a*3\n" + AV + "XV\n:\xE4=5\n" + NIMI + ":1/0\n" + NULLIGA +
+           ":abi\n" + JUHISED + ":valju\n",
+       ":a=5\n" + mv('a') + "5.000000\n:a*3\n" + AV + "15.000000\n:\xE4=5\n" + NIMI + ":1/0\n" +
+           LIHTNE_NULLIGA + ":abi\n" + LIHTNE_JUHISED + ":valju\n",
+       {437, 775, 850, 1257, 65001}},
       {"12+3" + VASAK + VASAK + "\b0\n+2" + HOME + "1" + END + "0\n" + YLES + "\n" + CTRL_Z + "\n",
        ":10+3\n" + AV + "XIII\n" + korda(":1+20\n" + AV + "XXI\n", 2) + ":^Z\n",
        ":10+3\n" + AV + "13.000000\n" + korda(":1+20\n" + AV + "21.000000\n", 2) + ":^Z\n"},
-  });
-}
-
-// Ctrl-C drops the line being typed, which stays in sight, and a fresh prompt follows.
-TEST(Konsool, CtrlCDropsTheLine) {
-  if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
-    GTEST_SKIP() << "wine does not end the pending read at Ctrl-C: the line goes on";
+      {"12+3" + CTRL_C + "4\nvalju\n", ":12+3\n:4\n" + AV + "IV\n:valju\n",
+       ":12+3\n:4\n" + AV + "4.000000\n:valju\n"},
+  };
   SetConsoleCtrlHandler([](DWORD) { return TRUE; }, TRUE);  // the harness goes on
-  kontrolli({{"12+3" + CTRL_C + "4\nvalju\n", ":12+3\n:4\n" + AV + "IV\n:valju\n",
-              ":12+3\n:4\n" + AV + "4.000000\n:valju\n"}});
+  // wine does not end the pending read at Ctrl-C: the line goes on.
+  const auto wine_get_version = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+  for (const auto& r : read) {
+    if (r.klahvid.find(CTRL_C) != std::string::npos && wine_get_version) continue;
+    for (const UINT koodileht : r.koodilehed) {
+      kaivita(ZEMTAR, koodileht, r.klahvid, r.rooma);
+      kaivita(ZEMTAR_LIHTNE, koodileht, r.klahvid, r.lihtne);
+    }
+  }
 }
 
 }  // namespace
