@@ -76,9 +76,21 @@ std::vector<rida> skript() {
 
 // The script as a file, as standard input and typed at the keyboard. A CR before the newline,
 // or at the end of the last line, which has no newline (the echo adds one), is dropped;
-// anywhere else it is refused. 0x1A, DOS's end of a text, is a byte like any other.
+// anywhere else it is refused. 0x1A, DOS's end of a text, is a byte like any other. And lines
+// of many lengths across the edges of the 16 KiB blocks a script is read in, one longer than a
+// block among them, and a line of 10 MB (five million ones, 64 in the low eight bits): each is
+// read and echoed whole.
 TEST(Skript, AnswersEveryLineInEveryMode) {
-  std::vector<juhtum> juhtumid;
+  std::string plokid, vastused;
+  for (int i = 0; i < 300; ++i) {
+    const std::string rida = "1" + korda("*1", i == 150 ? 20000 : i * 137 % 1200) + "\n";
+    plokid += rida;
+    vastused += ":" + rida + AV + "I\n";
+  }
+  const std::string pikk = "1" + korda("+1", 4999999);
+  std::vector<juhtum> juhtumid = {
+      {ROOMA, FAIL, plokid, vastused, 1},
+      {ROOMA, FAIL, pikk, ":" + pikk + "\n" + AV + std::string(5000, 'M') + "\n", 64}};
   for (const auto& [mask, veerg] : {std::pair{ROOMA, &rida::rooma}, {LIHTNE, &rida::lihtne}}) {
     std::string sisend, kaja, klaviatuur;
     for (const rida& r : skript()) {
@@ -95,9 +107,13 @@ TEST(Skript, AnswersEveryLineInEveryMode) {
   kontrolli(juhtumid);
 }
 
-// The last result is the status: truncated, clamped to 32 bits, 0 after a failure or for NaN.
-// Only the keyboard mode knows "valju" and "abi".
-TEST(KasuRealt, EvaluatesOneLine) {
+// With "-k" the last result is the status: truncated, clamped to 32 bits, 0 after a failure or
+// for NaN. "--help" (as each system has it) and "--version"; any other first argument is the
+// keyboard mode, where alone "valju" anywhere ends the run and "abi" anywhere prints the help.
+TEST(Valikud, EachOptionAndTheKeyboardsWords) {
+  const std::string kasutus = std::getenv("ZEMTAR_WINDOWS") ? KASUTUS_WINDOWS
+                              : std::getenv("ZEMTAR_VEEB")  ? KASUTUS_VALIKUD + KASUTUS_OLEK
+                                                            : KASUTUS;
   kontrolli({
       {ROOMA, {"-k", "2+3"}, {}, ":2+3 \n" + AV + "V\n", 5},
       {LIHTNE, {"-k", "0-7/2"}, {}, ":0-7/2 \n" + AV + "-3.500000\n", 253},
@@ -111,16 +127,6 @@ TEST(KasuRealt, EvaluatesOneLine) {
       {ROOMA, {"-k", "A=1\n2"}, {}, ":A=1\n2 \n" + SUMBOL, 0},
       {LIHTNE, {"-k", "2+3\n"}, {}, ":2+3\n \n" + AV + "5.000000\n", 5},
       {MOLEMAD, FAIL, "abi\nvalju", ":abi\n" + VAARTUSTAMATA + ":valju\n" + VAARTUSTAMATA, 0},
-  });
-}
-
-// "--help" (as each system has it) and "--version"; any other first argument is the keyboard mode,
-// where "valju" anywhere ends the run and "abi" anywhere prints the help.
-TEST(Valikud, AndTheKeyboardsWords) {
-  const std::string kasutus = std::getenv("ZEMTAR_WINDOWS") ? KASUTUS_WINDOWS
-                              : std::getenv("ZEMTAR_VEEB")  ? KASUTUS_VALIKUD + KASUTUS_OLEK
-                                                            : KASUTUS;
-  kontrolli({
       {ROOMA, {"--help"}, {}, asenda(kasutus, "zemtar"), 0},
       {LIHTNE, {"--help", "-k"}, {}, asenda(kasutus, "zemtar-lihtne"), 0},
       {ROOMA, {"--version"}, {}, "zemtar " ZEMTAR_VERSIOON "\n", 0},
@@ -175,21 +181,6 @@ TEST(Torust, AnswersEachLineBeforeItWaits) {
     EXPECT_EQ(t.valjund, reavahetused(PEALKIRI + oodatud));
     EXPECT_EQ(t.staatus, staatus);
   }
-}
-
-// Lines of many lengths across the edges of the 16 KiB blocks a script is read in, one longer
-// than a block among them: each is read whole. And a line of 10 MB: five million ones (64 in
-// the low eight bits), echoed whole.
-TEST(PikadSisendid, LinesAcrossBlocks) {
-  std::string sisend, kaja;
-  for (int i = 0; i < 300; ++i) {
-    const std::string rida = "1" + korda("*1", i == 150 ? 20000 : i * 137 % 1200) + "\n";
-    sisend += rida;
-    kaja += ":" + rida + AV + "I\n";
-  }
-  const std::string rida = "1" + korda("+1", 4999999);
-  kontrolli({{ROOMA, FAIL, sisend, kaja, 1},
-             {ROOMA, FAIL, rida, ":" + rida + "\n" + AV + std::string(5000, 'M') + "\n", 64}});
 }
 
 namespace fs = std::filesystem;
