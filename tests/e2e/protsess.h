@@ -1,6 +1,5 @@
-// Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder; ZEMTAR_VEEB: the .js
-// files for node; ZEMTAR_KAUST: those built for another Linux machine) as processes, each
-// through ZEMTAR_EEL if set (valgrind's script, wine, node, qemu), and checks tables of such runs.
+// Runs the built programs as processes (ZEMTAR_WINDOWS, ZEMTAR_VEEB, ZEMTAR_KAUST: the .exe, .js
+// or other machine's files in that folder), through ZEMTAR_EEL if set, and checks tables of runs.
 #pragma once
 
 #include <cstdlib>
@@ -28,8 +27,7 @@ struct protsessi_tulemus {
 };
 
 // With no sisend, standard input is closed; "{f}" among the arguments is a file of its bytes.
-// Each key is typed once the program waits for it, after a prompt, the echo of what was typed
-// or, into a pipe, a line; an empty key ends the program with SIGTERM instead. Only the
+// Each key is typed once the program waits for it; an empty key sends SIGTERM instead. Only the
 // environment given, if any.
 protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> argumendid,
                           const std::optional<std::string>& sisend, kuhu k = FAILID,
@@ -59,6 +57,6 @@ struct juhtum {
   kuhu k = FAILID;
 };
 
-// Runs every case with each program it names, in a UTF-8 locale: standard output and standard
-// error byte for byte, and the exit status as the shell sees it (the low eight bits).
+// Runs every case with each program it names, in a UTF-8 locale: standard output and error byte
+// for byte, and the exit status as the shell sees it.
 void kontrolli(const std::vector<juhtum>& juhtumid);
