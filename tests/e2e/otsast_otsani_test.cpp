@@ -1,5 +1,4 @@
-// Both programs as processes, in every mode and at a pseudo-terminal: standard output and
-// standard error byte for byte, and the exit status. Big inputs are made here, never stored.
+// Both programs as processes, in every mode and at a pseudo-terminal. Big inputs made here.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -22,8 +21,7 @@ const std::string MAX = "340282346638528859811704183484516925440";  // the large
 const std::string YKS = "1." + std::string(40, '0');
 const std::vector<std::string> FAIL = {"-f", "{f}"};
 
-// Lines with what each program answers them, in order on one run: variables live on, and a
-// failed or refused assignment leaves the value as it was.
+// Lines and each program's answer, in order on one run: a refused assignment changes nothing.
 struct rida {
   std::string sisend, rooma, lihtne;
 };
@@ -59,13 +57,12 @@ std::vector<rida> skript() {
       {SUURIM + "M", ROOMA_ESITAMATU, VAARTUSTAMATA},  // any number of M is a numeral
       {"4\r", AV + "IV\n", AV + "4.000000\n"},
       {"\r", LOPP, LOPP},
-      {"2\r+3", SUMBOL, SUMBOL},
-      {"1\r\r", SUMBOL, SUMBOL},
-      {"1\0+2"s, SUMBOL, SUMBOL},
-      {"\0=5"s, NIMI, NIMI},
   };
-  for (const std::string nimi : {"==5", "ab=3", "1+2=3", "=5", "5=a", "z=1", "\x1A=1"})
-    r.push_back({nimi, NIMI, NIMI});
+  for (const std::string& s : std::vector<std::string>{"2\r+3", "1\r\r", "1\0+2"s})
+    r.push_back({s, SUMBOL, SUMBOL});
+  for (const std::string& s :
+       std::vector<std::string>{"\0=5"s, "==5", "ab=3", "1+2=3", "=5", "5=a", "z=1", "\x1A=1"})
+    r.push_back({s, NIMI, NIMI});
   for (int b = 128; b <= 255; ++b) {
     r.push_back({std::string(1, char(b)), SUMBOL, SUMBOL});
     r.push_back({std::string(1, char(b)) + "=1", NIMI, NIMI});
@@ -74,12 +71,9 @@ std::vector<rida> skript() {
   return r;
 }
 
-// The script as a file, as standard input and typed at the keyboard. A CR before the newline,
-// or at the end of the last line, which has no newline (the echo adds one), is dropped;
-// anywhere else it is refused. 0x1A, DOS's end of a text, is a byte like any other. And lines
-// of many lengths across the edges of the 16 KiB blocks a script is read in, one longer than a
-// block among them, and a line of 10 MB (five million ones, 64 in the low eight bits): each is
-// read and echoed whole.
+// The script as a file, as standard input and typed at the keyboard: a CR is dropped before
+// the newline or at the end, refused elsewhere. And lines across the edges of the 16 KiB blocks
+// a script is read in, and one of 10 MB (64 in the low eight bits), each read whole.
 TEST(Skript, AnswersEveryLineInEveryMode) {
   std::string plokid, vastused;
   for (int i = 0; i < 300; ++i) {
@@ -107,9 +101,9 @@ TEST(Skript, AnswersEveryLineInEveryMode) {
   kontrolli(juhtumid);
 }
 
-// With "-k" the last result is the status: truncated, clamped to 32 bits, 0 after a failure or
-// for NaN. "--help" (as each system has it) and "--version"; any other first argument is the
-// keyboard mode, where alone "valju" anywhere ends the run and "abi" anywhere prints the help.
+// "-k": the result is the status (truncated, 32 bits, 0 after a failure or NaN). "--help" (as
+// each system has it), "--version"; any other argument is the keyboard mode, which alone knows
+// "valju" and "abi" anywhere in a line.
 TEST(Valikud, EachOptionAndTheKeyboardsWords) {
   const std::string kasutus = std::getenv("ZEMTAR_WINDOWS") ? KASUTUS_WINDOWS
                               : std::getenv("ZEMTAR_VEEB")  ? KASUTUS_VALIKUD + KASUTUS_OLEK
@@ -137,11 +131,9 @@ TEST(Valikud, EachOptionAndTheKeyboardsWords) {
   });
 }
 
-// A run that cannot do its job ends with 2: a script that cannot be opened, or read once a
-// line has been read (then no longer the script's end), a line that does not fit in memory,
-// and output that cannot be written, also what is left to write at the end; the last three are
-// told on standard error, after every result before them. Input that is the output's own file
-// is refused before anything is written to it.
+// A run that cannot do its job ends with 2: a script that cannot be opened, or read after a
+// line, a line larger than memory, output that cannot be written (these three told on standard
+// error after every result before them), and input that is the output's own file.
 TEST(Hadad, EndTheRunWithTwo) {
   const std::string pikk = "1+1\n" + std::string(24 << 20, '1') + "\n2\n",
                     ei_loe = EI_LOE + "Resource temporarily unavailable\n",
@@ -162,9 +154,8 @@ TEST(Hadad, EndTheRunWithTwo) {
   });
 }
 
-// A script from a pipe is answered line by line as the lines come, and a run ended while it
-// waits for the next line has written every answer before it; the keyboard's prompt too is
-// shown before the program waits for the line.
+// From a pipe each line is answered, and the keyboard's prompt shown, before the program waits
+// for the next: a run ended then has written every answer.
 TEST(Torust, AnswersEachLineBeforeItWaits) {
   const std::vector<std::string> skript = {"1+2\n", "2*3\n", ""};
   const std::string vastus = ":1+2\n" + AV + "III\n:2*3\n" + AV + "VI\n";
@@ -190,23 +181,13 @@ const std::string VASAK = "\x1b[D", YLES = "\x1b[A", HOME = "\x1bOH", END = "\x1
                   DELETE = "\x1b[3~", BACKSPACE = "\x7f", CTRL_C = "\x03", CTRL_D = "\x04";
 const std::string AJALUGU = "_HiStOrY_V2_\n";  // the first line of a history file
 
-// The texts as a terminal in the C locale shows them: no letters beyond ASCII.
+// The texts at a terminal in the C locale (ASCII letters) and the greeting in UTF-8.
 const std::string TERE = "Valjumiseks sisestage 'valju', juhiste saamiseks 'abi'\n";
 const std::string AV_ = "Avaldise vaartus=", LOPP_ = "Viga: Avaldise lopp arvu asemel!\n";
-// And the greeting in UTF-8.
 const std::string TERE_UTF8 = "V\xC3\xA4ljumiseks sisestage 'valju', juhiste saamiseks 'abi'\n";
 
-// The lines alates to kuni, each a number.
-std::string arvud(int alates, int kuni) {
-  std::string read;
-  for (int i = alates; i <= kuni; ++i)
-    read += std::to_string(i) + "\n";
-  return read;
-}
-
-// A run at a terminal with a home of its own: the environment (TERM, HOME and the variables
-// given, "~" standing for HOME), the history file under HOME with its bytes before and after
-// the run (empty: no file), the keys typed, and the screen after the banner.
+// A run at a terminal with a home of its own ("~" in the variables given): the history file
+// there before and after the run (empty: none), the keys typed, the screen after the banner.
 void terminalis(const char* programm, std::vector<std::string> keskkond, const std::string& fail,
                 const std::string& enne, const std::string& parast,
                 const std::vector<std::string>& klahvid, const std::string& ekraan,
@@ -233,8 +214,8 @@ void terminalis(const char* programm, std::vector<std::string> keskkond, const s
 }
 
 TEST(Terminalis, EditsAndKeepsHistory) {
-  // Lines from a file: no editing and no history file, in every build. A locale that cannot
-  // be loaded, by the first name set: one that says UTF-8 means UTF-8.
+  // Lines from a file: no editing and no history file, in every build; a locale that cannot
+  // be loaded but says UTF-8 means UTF-8.
   terminalis(
       "/bin/sh", {"LC_ALL=", "LC_CTYPE=et_XX.utf8", "LANG=C"}, ".local/state/zemtar/zemtar.ajalugu",
       "", "", {},
@@ -251,16 +232,19 @@ TEST(Terminalis, EditsAndKeepsHistory) {
       ZEMTAR_LIHTNE, {}, ".local/state/zemtar/zemtar-lihtne.ajalugu", "", AJALUGU + "0+5\n",
       {"1+1" + VASAK + VASAK + "0" + HOME + DELETE + END + BACKSPACE + "5" + CTRL_D + "\r", CTRL_D},
       TERE + ":0+5\n" + AV_ + "5.000000\n:^D\n");
-  // Up recalls this run's line; Ctrl-C drops a line, which stays out of the history as blank
-  // lines and a repeat do. A file of no lines yet is a history.
+  // Up recalls this run's line; Ctrl-C drops a line, kept out of the history as blank lines
+  // and a repeat are. A file of no lines yet is a history.
   terminalis(ZEMTAR, {"XDG_STATE_HOME=~/olek"}, "olek/zemtar/zemtar.ajalugu", AJALUGU,
              AJALUGU + "2*3\nvalju\n",
              {"2*3\r", "\r", "  \r", "xyz", CTRL_C, YLES + "\r", "valju\r"},
              TERE + ":2*3\n" + AV_ + "VI\n:\n" + LOPP_ + ":\n" + LOPP_ + ":xyz\n:2*3\n" + AV_ +
                  "VI\n:valju\n");
-  // Lines of earlier runs, from ZEMTAR_AJALUGU's file, blanks written as libedit does; each
-  // new line is added at the end, and 1,001 lines are not yet too many.
-  const std::string tuhat = AJALUGU + arvud(1, 999) + "1000\\040-\\0401\n";
+  // Lines of earlier runs, blanks written as libedit does; a new line is added at the end, and
+  // 1,001 lines are not yet too many.
+  std::string tuhat = AJALUGU;
+  for (int i = 1; i < 1000; ++i)
+    tuhat += std::to_string(i) + "\n";
+  tuhat += "1000\\040-\\0401\n";
   terminalis(ZEMTAR, {"ZEMTAR_AJALUGU=~/a/b"}, "a/b", tuhat, tuhat + "1000\\040-\\04010\n",
              {YLES + "0\r", CTRL_D}, TERE + ":1000 - 10\n" + AV_ + "CMXC\n:^D\n");
   // A file that is not a history is not written over.
@@ -280,9 +264,9 @@ TEST(Terminalis, EditsAndKeepsHistory) {
                  "tehtem\xC3\xA4rgi asemel!\n:^D\n");
 }
 
-// At a terminal the echo of a script's lines and of "-k" shows control bytes as cat -v does,
-// so that no line can set the title, clear the screen, colour it, write the clipboard or make
-// the terminal answer into the shell's input; a UTF-8 terminal gets other bytes as they are.
+// At a terminal the echo of a script's lines and of "-k" shows control bytes as cat -v does
+// (no line sets the title, the clipboard or makes the terminal answer); a UTF-8 terminal gets
+// other bytes as they are.
 TEST(Terminalis, ShowsControlBytesInTheEcho) {
   const std::string sumbol = "Viga: Lubamatu s\xC3\xBCmbol real!\n";
   kontrolli({
@@ -301,12 +285,10 @@ bool kaustas(const fs::path& kaust, const std::string& kask) {
   return std::system(("cd '" + kaust.string() + "' && " + kask).c_str()) == 0;
 }
 
-// The history file is the user's. What the path leads to stays what it is: a link stays a link;
-// anything but a regular file is no history, neither read nor written, and nothing waits for
-// it; a file keeps its mode and owner, and one the user may not write, or another user's, is
-// left as it is. Past 2,000 lines the file is cut back to its last 1,000. Each path "a" is
-// made and then checked by the shell, where E is a history of one line; mknod and chown need
-// root.
+// The history file is the user's: a link stays a link; anything but a regular file is neither
+// read nor written, nor waited for; mode and owner are kept; a read-only or another user's file
+// is left as it is; past 2,000 lines the file is cut to its last 1,000. Each "a" is made and
+// checked by the shell (E: a history of one line; mknod and chown need root).
 TEST(Terminalis, HistoryFileIsTheUsers) {
   if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
   const std::pair<std::string, std::string> juhtumid[] = {
