@@ -1,5 +1,4 @@
-// Lines evaluated on a fresh evaluator each, in tables by what they give, and output read back
-// as bytes.
+// Lines evaluated on a fresh evaluator each, in tables by what they give; output as bytes.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 
 #include "tekstid.h"
 
-// Where standard input and output lead, if not to a file of sisend's bytes and a pipe.
+// Where standard input and output lead, if not to sisend's file and a pipe.
 enum kuhu {
   FAILID,
   TAIS_KETAS,   // output is /dev/full
@@ -17,8 +17,7 @@ enum kuhu {
   TORUD,        // keys are typed into a pipe
   TERMINAL,     // a pseudo-terminal of 200 columns for both
   MALUPIIR,     // as FAILID, with 32 MiB of address space (not under a sanitizer or valgrind)
-  ISE,          // as FAILID, output appended to the file of sisend's bytes: valjund is what it
-                // gains, 1 MiB at most
+  ISE,          // as FAILID, output appended (1 MiB at most) to sisend's file: valjund its gain
 };
 
 struct protsessi_tulemus {
@@ -55,6 +54,7 @@ struct juhtum {
   int staatus;
   std::string vead = "";  // each '@' is the program's name
   kuhu k = FAILID;
+  std::vector<std::string> klahvid = {};  // typed as kaivita types them
 };
 
 // Runs every case with each program it names, in a UTF-8 locale: standard output and error byte

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""Both pages in headless Chromium, used with the keyboard alone, each step's whole transcript
-compared; prints the time from load to the first prompt and keeps a screenshot of each page.
-    tests/web/lehed.py BUILD_WEB LINUX_BUILD    (whose programs give the help text)"""
+"""Both pages in headless Chromium, used with the keyboard, whole transcripts compared; prints
+the time to the first prompt, keeps screenshots.  tests/web/lehed.py BUILD_WEB LINUX_BUILD"""
 import os, subprocess, sys, tempfile
 from selenium.webdriver import Chrome, ChromeOptions, Keys
 from selenium.webdriver.chrome.service import Service

@@ -1,6 +1,5 @@
-// Both programs in a Windows console of their own, as a person has them there: keys typed into
-// the console's input, the program run on it, and the whole screen read back afterwards.
-// Under wine it needs a display (xvfb-run): without one a new console has no handles.
+// Both programs in a Windows console of their own: keys typed into its input, the whole screen
+// read back. Under wine it needs a display (xvfb-run), or a new console has no handles.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,8 +9,7 @@ namespace {
 
 using namespace tekst;
 
-// Keys that type no character, each as a byte that the texts never have; Ctrl-Z, Ctrl-C,
-// Backspace and Enter as the characters they type.
+// Keys that type no character as bytes the texts never have; the others as what they type.
 const std::string VASAK = "\x11", HOME = "\x12", END = "\x13", YLES = "\x14", CTRL_Z = "\x1A",
                   CTRL_C = "\x03";
 
@@ -48,9 +46,8 @@ std::wstring ekraan(HANDLE valja) {
   return kogu.erase(kogu.find_last_not_of(L'\n') + 1) + L'\n';
 }
 
-// The program in a new console of 80 by 300 characters at the code page, the keys typed, and
-// after the run the screen (past the banner and greeting), the status 1 and the code page
-// checked. At CTRL_C the keys wait for the screen to show the line typed so far.
+// The program in a new 80 by 300 console at the code page, the keys typed (at CTRL_C once the
+// line typed so far shows), and the screen, the status 1 and the code page checked after it.
 void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
              const std::string& oodatud) {
   SCOPED_TRACE(std::string(programm) + " at code page " + std::to_string(koodileht));
@@ -102,10 +99,8 @@ void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
     CloseHandle(h);
 }
 
-// Keys, and what each program shows for them after its greeting: the letters at the code pages
-// of Estonian and English Windows and at UTF-8, which the run leaves as it found it; the
-// console's own editing, Up for the line before; Ctrl-Z then Enter on an empty line; Ctrl-C
-// drops the line being typed, which stays in sight, and a fresh prompt follows.
+// Keys, and each program's screen after its greeting: the letters at the code pages of Estonian
+// and English Windows and UTF-8; the console's editing; Ctrl-Z Enter ends; Ctrl-C drops a line.
 TEST(Konsool, ShowsLettersEditsAndEnds) {
   const struct {
     std::string klahvid, rooma, lihtne;
