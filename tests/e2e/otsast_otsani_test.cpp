@@ -111,10 +111,14 @@ TEST(Skript, AnswersEveryLineInEveryMode) {
 // "-k": the result is the status (truncated, 32 bits, 0 after a failure or NaN). "--help" (as
 // each system has it), "--version"; any other argument is the keyboard mode, which alone knows
 // "valju" and "abi" anywhere in a line.
-TEST(Valikud, EachOptionAndTheKeyboardsWords) {
+TEST(Valikud, EachOptionAndEachEnd) {
   const std::string kasutus = std::getenv("ZEMTAR_WINDOWS") ? KASUTUS_WINDOWS
                               : std::getenv("ZEMTAR_VEEB")  ? KASUTUS_VALIKUD + KASUTUS_OLEK
                                                             : KASUTUS;
+  const std::string pikk = "1+1\n" + std::string(24 << 20, '1') + "\n2\n",
+                    ei_loe = EI_LOE + "Resource temporarily unavailable\n",
+                    ei_mahu = EI_MAHU + "Cannot allocate memory\n",
+                    tais = EI_KIRJUTA + "No space left on device\n";
   kontrolli({
       {ROOMA, {"-k", "2+3"}, {}, ":2+3 \n" + AV + "V\n", 5},
       {LIHTNE, {"-k", "0-7/2"}, {}, ":0-7/2 \n" + AV + "-3.500000\n", 253},
@@ -135,18 +139,9 @@ TEST(Valikud, EachOptionAndTheKeyboardsWords) {
       {ROOMA, {"-x"}, "abi\nkabiin\nabi valju\n2\n", TERVITUS + korda(":" + JUHISED, 2) + ":", 1},
       {LIHTNE, {"--helpx"}, "x=abi\nkas valjun\n2\n", TERVITUS + ":" + LIHTNE_JUHISED + ":", 1},
       {MOLEMAD, {"-"}, {}, TERVITUS + ":", 1},
-  });
-}
-
-// A run that cannot do its job ends with 2: a script that cannot be opened, or read after a
-// line, a line larger than memory, output that cannot be written (these three told on standard
-// error after every result before them), and input that is the output's own file.
-TEST(Hadad, EndTheRunWithTwo) {
-  const std::string pikk = "1+1\n" + std::string(24 << 20, '1') + "\n2\n",
-                    ei_loe = EI_LOE + "Resource temporarily unavailable\n",
-                    ei_mahu = EI_MAHU + "Cannot allocate memory\n",
-                    tais = EI_KIRJUTA + "No space left on device\n";
-  kontrolli({
+      // Ends with 2: a script that cannot be opened, or read after a line, a line larger than
+      // memory, output that cannot be written (these three told on standard error after every
+      // result before them), input that is the output's own file.
       {MOLEMAD, {"-f"}, {}, EI_FAILI, 2},
       {MOLEMAD, {"-f", "/olematu/skript"}, {}, EI_FAILI, 2},
       {MOLEMAD, {"-f", "/"}, {}, EI_FAILI, 2},
