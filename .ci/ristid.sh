@@ -13,17 +13,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 linux=${1:-build}
 
-puudu=()
-for p in g++-i686-linux-gnu g++-aarch64-linux-gnu g++-s390x-linux-gnu qemu-user-static googletest \
-  libedit-dev:arm64 clang; do
-  # With a second architecture added, a name alone can be ambiguous: the machine's own then.
-  dpkg -s "$p" >/dev/null 2>&1 || dpkg -s "$p:$(dpkg --print-architecture)" >/dev/null 2>&1 ||
-    puudu+=("$p")
-done
-if [ "${#puudu[@]}" -gt 0 ]; then
-  echo "missing Debian packages (bash .ci/run installs them): ${puudu[*]}" >&2
-  exit 1
-fi
+. .ci/paketid.sh
+noua g++-i686-linux-gnu g++-aarch64-linux-gnu g++-s390x-linux-gnu qemu-user-static googletest \
+  libedit-dev:arm64 clang
 if [ ! -x "$linux/tests/testid_otsast_otsani" ]; then
   cmake -S . -B "$linux"
   cmake --build "$linux" -j2

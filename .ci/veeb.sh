@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Both programs for node and both pages, built with emscripten by the README's command (with
-# warnings as errors): the end-to-end tests against the node programs, the pages in headless
+# Both programs for node and both pages, built with emscripten by pakett/README.md's command
+# (with warnings as errors): the end-to-end tests against the node programs, the pages in headless
 # Chromium (with a screenshot of each kept in the build folder), and the pages' zip. A Linux
 # build with tests (made here if missing) runs the end-to-end tests and gives the help text.
 #   bash .ci/veeb.sh [LINUX_BUILD_DIR]      (default: build)
@@ -9,21 +9,13 @@ cd "$(dirname "$0")/.."
 linux=${1:-build}
 algus=$SECONDS
 
-puudu=()
-for p in emscripten chromium chromium-driver python3-selenium; do
-  # With a second architecture added, a name alone can be ambiguous: the machine's own then.
-  dpkg -s "$p" >/dev/null 2>&1 || dpkg -s "$p:$(dpkg --print-architecture)" >/dev/null 2>&1 ||
-    puudu+=("$p")
-done
-if [ "${#puudu[@]}" -gt 0 ]; then
-  echo "missing Debian packages (bash .ci/run installs them): ${puudu[*]}" >&2
-  exit 1
-fi
+. .ci/paketid.sh
+noua emscripten chromium chromium-driver python3-selenium
 
-echo "== web: the pages and the node programs (the README's command), warnings as errors"
+echo "== web: the pages and the node programs (the packaging page's command), warnings as errors"
 lehed='emcmake cmake -S . -B build-web && cmake --build build-web -j2'
-grep -qxF -- "$lehed" <(sed 's/^ *//' README.md) ||
-  { echo "README.md's command for the pages is not: $lehed" >&2; exit 1; }
+grep -qxF -- "$lehed" <(sed 's/^ *//' pakett/README.md) ||
+  { echo "pakett/README.md's command for the pages is not: $lehed" >&2; exit 1; }
 emcmake cmake -S . -B build-web -DZEMTAR_WERROR=ON >/dev/null  # kept in the cache for the command
 eval "$lehed"
 if [ ! -x "$linux/tests/testid_otsast_otsani" ]; then

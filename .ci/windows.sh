@@ -12,16 +12,8 @@ cd "$(dirname "$0")/.."
 linux=${1:-build}
 win=$PWD/build-win
 
-puudu=()
-for p in g++-mingw-w64-x86-64 mingw-w64-tools wine googletest unzip xvfb xauth; do
-  # With a second architecture added, a name alone can be ambiguous: the machine's own then.
-  dpkg -s "$p" >/dev/null 2>&1 || dpkg -s "$p:$(dpkg --print-architecture)" >/dev/null 2>&1 ||
-    puudu+=("$p")
-done
-if [ "${#puudu[@]}" -gt 0 ]; then
-  echo "missing Debian packages (bash .ci/run installs them): ${puudu[*]}" >&2
-  exit 1
-fi
+. .ci/paketid.sh
+noua g++-mingw-w64-x86-64 mingw-w64-tools wine googletest unzip xvfb xauth
 # wine's console is a window: the whole run on a virtual display of its own, where the server
 # and the desktop that the prefix starts below serve every step, the console's too.
 [ -n "${ZEMTAR_XVFB:-}" ] || exec env ZEMTAR_XVFB=1 xvfb-run -a bash "$0" "$@"

@@ -45,12 +45,8 @@ esac
 # awk, sort and bash come with every Debian.
 paketid=(cmake make g++ libedit-dev bc)
 [ "$osad" = mikro ] && paketid+=(libbenchmark-dev)
-puudu=()
-for p in "${paketid[@]}"; do
-  # With a second architecture added, a name alone can be ambiguous: the machine's own then.
-  dpkg -s "$p" >/dev/null 2>&1 || dpkg -s "$p:$(dpkg --print-architecture)" >/dev/null 2>&1 ||
-    puudu+=("$p")
-done
+. .ci/paketid.sh
+read -r -a puudu <<<"$(puuduvad "${paketid[@]}")"
 if [ "${#puudu[@]}" -gt 0 ]; then
   echo "bench/vordle.sh needs these packages, which are missing: ${puudu[*]}" >&2
   echo "(apt-get install ${puudu[*]}; CI installs them)" >&2

@@ -6,8 +6,9 @@
 add_compile_options(-Wall -Wextra -Wpedantic)
 # 32-bit x86: float arithmetic in SSE registers, which round every operation to a float as
 # other machines do (src/lexer/lekseem.h refuses a build whose arithmetic would not).
-if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$" OR
-   (CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64)$" AND CMAKE_SIZEOF_VOID_P EQUAL 4))
+# (emscripten calls its machine x86, and has float arithmetic of its own.)
+if(NOT EMSCRIPTEN AND (CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$" OR
+   (CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64)$" AND CMAKE_SIZEOF_VOID_P EQUAL 4)))
   add_compile_options(-msse2 -mfpmath=sse)
 endif()
 # Link-time optimisation inlines across the evaluator's small files (stacks, token pool,

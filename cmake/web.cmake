@@ -6,6 +6,7 @@
 
 target_sources(zemtar_uhine PRIVATE
   src/platform/web/platvorm.cpp
+  src/platform/posix/kirjeldajad.cpp
   src/platform/posix/toimetajata.cpp)
 
 # em++'s optimiser runs in node and needs acorn, which Debian keeps where only its own node looks.

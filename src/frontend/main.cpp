@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 #include "frontend/ehitus.h"
@@ -27,6 +28,13 @@ std::FILE* sisend(const char* valik, const char* nimi) {
   if (!on(valik, "-f") || on(nimi, "-")) return stdin;
   return nimi != nullptr ? std::fopen(nimi, "r") : nullptr;
 }
+
+// Closes the script that "-f" opened; standard input stays the C library's.
+struct sulgeja {
+  void operator()(std::FILE* f) const {
+    if (f != stdin) std::fclose(f);
+  }
+};
 
 // The usage text, the system's parts in it, with the program's name in place of each '@'.
 void kasutus(kirjutaja valja) {
@@ -66,10 +74,10 @@ int main(int argc, char** argv) {
   if (zemtar::on_terminal(stdout) || zemtar::on_terminal(stderr)) std::setlocale(LC_CTYPE, "");
   const char* valik = argc > 1 ? argv[1] : nullptr;
   const char* argument = argc > 2 ? argv[2] : nullptr;
-  std::FILE* const sisse = sisend(valik, argument);
+  const std::unique_ptr<std::FILE, sulgeja> sisse(sisend(valik, argument));
   // Input read from the file that the output is written to would bring the results back as
   // lines, without end: refused before anything is written there.
-  if (sisse != nullptr && zemtar::sama_fail(sisse, stdout)) {
+  if (sisse && zemtar::sama_fail(sisse.get(), stdout)) {
     zemtar::teata_hadast(zemtar::SISEND_ON_VALJUND);
     return zemtar::HADA;
   }
@@ -80,8 +88,7 @@ int main(int argc, char** argv) {
                         zemtar::on_terminal(stdout) ? nullptr : &plokk);
   valja.tekst(zemtar::PEALKIRI);
   valja.tekst(zemtar::AUTOR);
-  const int staatus = kaivita(valik, argument, sisse, valja);
-  if (sisse != nullptr && sisse != stdin) std::fclose(sisse);
+  const int staatus = kaivita(valik, argument, sisse.get(), valja);
   // The last of the output leaves only now; a failure even here means the run failed.
   valja.saada();
   const bool korras = valja.korras();

@@ -1,5 +1,5 @@
 // The streams on a POSIX system: a terminal is what isatty says, its character set is the
-// locale's, and reads and writes go to the descriptors as they are.
+// locale's; kirjeldajad.cpp reads and writes.
 #include "platform/platvorm.h"
 
 #include <langinfo.h>
@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -49,18 +48,6 @@ bool ootaks(std::FILE* voog) {
   // A regular file is always ready; a poll that fails is taken to mean a wait.
   pollfd p = {fileno(voog), POLLIN, 0};
   return poll(&p, 1, 0) != 1;
-}
-
-std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht) {
-  ssize_t saadud;
-  do {
-    saadud = read(fileno(voog), puhver, maht);
-  } while (saadud < 0 && errno == EINTR);
-  return saadud;
-}
-
-void kirjuta(std::FILE* voog, std::string_view baidid) {
-  std::fwrite(baidid.data(), 1, baidid.size(), voog);
 }
 
 // The history file and the locale, which only a terminal's line editing reads, and the manual.
