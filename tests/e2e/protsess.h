@@ -38,11 +38,8 @@ inline std::string reavahetused(const std::string& tekst) {
   return std::getenv("ZEMTAR_WINDOWS") ? asenda(tekst, "\r\n", '\n') : tekst;
 }
 
-// A new empty folder under the temporary directory.
-std::string ajutine_kaust();
-
-// A file's bytes; none when it cannot be read.
-std::string loe(const std::string& nimi);
+std::string ajutine_kaust();               // a new empty folder under the temporary one
+std::string loe(const std::string& nimi);  // a file's bytes; none when it cannot be read
 
 enum kellele { ROOMA = 1, LIHTNE = 2, MOLEMAD = 3 };
 
