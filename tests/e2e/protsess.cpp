@@ -222,7 +222,9 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
           t.valjund.begin();
       EXPECT_EQ(t.valjund.substr(koht, 200), oodatud.substr(koht, 200))
           << "sizes " << t.valjund.size() << " and " << oodatud.size() << ", from byte " << koht;
-      EXPECT_EQ(t.vead, reavahetused(asenda(j.vead, nimi)));
+      if (t.staatus < 1000) {  // ended by a signal, it leaves valgrind's report of what it held
+        EXPECT_EQ(t.vead, reavahetused(asenda(j.vead, nimi)));
+      }
       EXPECT_EQ(t.staatus, j.staatus);
     }
   }
