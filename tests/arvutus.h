@@ -1,5 +1,4 @@
-// Lines evaluated on a fresh evaluator each, in tables by what they give, and output read back
-// as bytes.
+// Lines evaluated on a fresh evaluator each, in tables by what they give; output as bytes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,10 +31,8 @@ inline void arvuta(std::string_view rida, float tulemus, const std::string& tead
 
 // Each "line = value".
 inline void vaartused(std::initializer_list<std::string> read) {
-  for (const std::string& r : read) {
-    const auto [rida, tulemus] = jaga(r);
-    arvuta(rida, std::stof(tulemus));
-  }
+  for (const std::string& r : read)
+    arvuta(jaga(r).first, std::stof(jaga(r).second));
 }
 
 // Lines that each fail with the same message.

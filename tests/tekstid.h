@@ -1,8 +1,5 @@
-// Every fixed text the programs write, spelled out here byte for byte and never taken from
-// src/, so that a wrong byte in the programs' own copy fails a test. Letters in ISO-8859-1
-// (e4 a-umlaut, f5 o-tilde, f6 o-umlaut, fc u-umlaut) or, where the message has them so, in
-// the DOS code page (84 a-umlaut, 93 o-tilde, 81 u-umlaut). Also the helpers the tests use
-// to put texts together.
+// Every fixed text the programs write, byte for byte and never taken from src/: letters in
+// ISO-8859-1 (e4, f5, f6, fc) or the DOS code page (84, 93, 81); and helpers to join them.
 #pragma once
 
 #include <string>
@@ -69,7 +66,7 @@ inline const string JUHISED =
 inline const string LIHTNE_JUHISED =
     "\n\nInfiksavaldiste kalkulaator\n" + JUHISED_KESK + "    T\xFChikud sisendis on lubatud.\n\n";
 
-// "--help", each '@' the program's name: the options, what each system adds, the statuses.
+// "--help" ('@' the program's name): the options, what each system adds, the statuses.
 inline const string KASUTUS_VALIKUD =
     "\nKasutamine:\n"
     "  @ -k AVALDIS    arvutab k\xE4sureal antud avaldise v\xF5i omistamise\n"
@@ -84,15 +81,14 @@ inline const string KASUTUS_OLEK =
     "  2, kui skripti ei saa avada ega lugeda, sisend on sama fail kui v\xE4ljund,\n"
     "  -k j\xE4rel pole avaldist, rida ei mahu m\xE4llu v\xF5i v\xE4ljundit ei saa\n"
     "  kirjutada.\n";
-inline const string KASUTUS = KASUTUS_VALIKUD +
-                              "\nKeskkond (ainult terminalis):\n"
-                              "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu "
-                              "ei peeta);\n"
-                              "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
-                              "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
-                              "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti "
-                              "n\xE4itab\n" +
-                              KASUTUS_OLEK + "\nT\xE4psemalt: man @\n";
+inline const string KASUTUS =
+    KASUTUS_VALIKUD +
+    "\nKeskkond (ainult terminalis):\n"
+    "  ZEMTAR_AJALUGU  sisestatud ridade ajaloo fail (t\xFChi: ajalugu ei peeta);\n"
+    "                  vaikimisi $XDG_STATE_HOME/zemtar/@.ajalugu\n"
+    "  XDG_STATE_HOME  vaikimisi ~/.local/state\n"
+    "  LC_ALL, LC_CTYPE, LANG  m\xE4rgistik, milles terminal t\xE4hti n\xE4itab\n" +
+    KASUTUS_OLEK + "\nT\xE4psemalt: man @\n";
 inline const string KASUTUS_WINDOWS =
     KASUTUS_VALIKUD +
     "\nKlahvid (ainult konsoolis):\n"
@@ -102,8 +98,7 @@ inline const string KASUTUS_WINDOWS =
     "  Ctrl+Z, Enter   l\xF5petab (t\xFChjal real)\n" +
     KASUTUS_OLEK;
 
-// Standard error, when a run stops: after the program's name (each '@' here) and before the
-// system's reason.
+// Standard error when a run stops: after the program's name ('@'), before the system's reason.
 inline const string EI_LOE = "@: skripti ei saa edasi lugeda: ";
 inline const string EI_KIRJUTA = "@: v\xE4ljundit ei saa kirjutada: ";
 inline const string EI_MAHU = "@: rida ei mahu m\xE4llu: ";

@@ -77,6 +77,11 @@ std::string nan_margita(std::string tekst) {
 
 }  // namespace
 
+std::string ajutine_kaust() {
+  std::string mall = (std::filesystem::temp_directory_path() / "zemtar-test-XXXXXX").string();
+  return mkdtemp(mall.data());
+}
+
 std::string loe(const std::string& nimi) {
   std::ifstream fail(nimi, std::ios::binary);
   return {std::istreambuf_iterator<char>(fail), {}};
@@ -86,8 +91,7 @@ protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> 
                           const std::optional<std::string>& sisend, kuhu k,
                           const std::vector<std::string>& klahvid,
                           std::vector<std::string> keskkond) {
-  std::string mall = (std::filesystem::temp_directory_path() / "zemtar-test-XXXXXX").string();
-  const std::string kaust = mkdtemp(mall.data()), fail = kaust + "/sisend", vead = kaust + "/vead";
+  const std::string kaust = ajutine_kaust(), fail = kaust + "/sisend", vead = kaust + "/vead";
   std::ofstream(fail, std::ios::binary) << sisend.value_or("");
   std::vector<std::string> kask = {programm};
   for (const auto& [muutuja, laiend] :
@@ -97,8 +101,7 @@ protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> 
   if (const char* eel = std::getenv("ZEMTAR_EEL")) kask.insert(kask.begin(), eel);
   for (const std::string& a : argumendid)
     kask.push_back(a == "{f}" ? fail : a);
-  // Pipes to the program (for keys, or for bytes after which a read fails rather than waits)
-  // and from it.
+  // Pipes to the program (keys, or bytes after which a read fails) and from it.
   int sisse[2], valja[2];
   EXPECT_EQ(pipe(sisse) | pipe(valja), 0);
   if (k == LUGEMISVIGA) {
@@ -148,11 +151,9 @@ protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> 
       baidid.append(puhver, static_cast<std::size_t>(n));
     }
   };
-  // Each entry is typed once the program waits for it: asleep in a read, after a fresh prompt
-  // at the start of a line (a redraw writes one after a carriage return) with a terminal
-  // switched to editing, or after the echo of plain text typed without Enter. Sooner is not
-  // how a person types: libedit shows the prompt a moment before it switches the terminal,
-  // and a Ctrl-C that comes between two of its reads is lost.
+  // Each key is typed once the program sleeps after a fresh prompt with the terminal switched
+  // to editing (libedit prompts a moment before), a line into a pipe, or the echo of the last
+  // key: sooner, a Ctrl-C between two of libedit's reads is lost.
   std::size_t kirjutatud = 0;
   std::string kaja;
   auto loppeb = [&](const std::string& loppu) {
@@ -198,19 +199,20 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
     for (const auto& [mask, programm, nimi] :
          {std::tuple{ROOMA, ZEMTAR, "zemtar"}, {LIHTNE, ZEMTAR_LIHTNE, "zemtar-lihtne"}}) {
       if ((j.kellele & mask) == 0) continue;
-      // A sanitizer, valgrind, wine, node or qemu needs far more memory; wine waits where a read
-      // must fail; neither wine nor node can tell which file a handle given to a program leads to.
+      // Under a sanitizer or ZEMTAR_EEL 32 MiB is too little; wine waits where a read must fail
+      // and has no /dev/stdin; neither wine nor node tells which file a handle leads to, and
+      // node leaves no read for a signal.
       if ((j.k == MALUPIIR && (ZEMTAR_SANITEERITUD || std::getenv("ZEMTAR_EEL"))) ||
           (j.k == LUGEMISVIGA && std::getenv("ZEMTAR_WINDOWS")) ||
-          (j.k == ISE && (std::getenv("ZEMTAR_WINDOWS") || std::getenv("ZEMTAR_VEEB")))) {
-        std::printf("not run under a sanitizer, valgrind, wine, node or qemu: %s %s\n", nimi,
-                    j.k == MALUPIIR ? "in 32 MiB"
-                    : j.k == ISE    ? "reading its output's file"
-                                    : "after a failed read");
+          (j.k == ISE && (std::getenv("ZEMTAR_WINDOWS") || std::getenv("ZEMTAR_VEEB"))) ||
+          (j.staatus > 255 && std::getenv("ZEMTAR_VEEB")) ||
+          (j.argumendid == std::vector<std::string>{"-f", "/dev/stdin"} &&
+           std::getenv("ZEMTAR_WINDOWS"))) {
+        std::printf("not run here: %s %s\n", nimi, ::testing::PrintToString(j.argumendid).c_str());
         continue;
       }
       SCOPED_TRACE(nimi + (" " + ::testing::PrintToString(j.argumendid).substr(0, 80)));
-      protsessi_tulemus t = kaivita(programm, j.argumendid, j.sisend, j.k);
+      protsessi_tulemus t = kaivita(programm, j.argumendid, j.sisend, j.k, j.klahvid);
       t.valjund = nan_margita(t.valjund);
       // A long output that differs is shown from where it first does.
       const auto oodatud = nan_margita(
@@ -220,7 +222,9 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
           t.valjund.begin();
       EXPECT_EQ(t.valjund.substr(koht, 200), oodatud.substr(koht, 200))
           << "sizes " << t.valjund.size() << " and " << oodatud.size() << ", from byte " << koht;
-      EXPECT_EQ(t.vead, reavahetused(asenda(j.vead, nimi)));
+      if (t.staatus < 1000) {  // ended by a signal, it leaves valgrind's report of what it held
+        EXPECT_EQ(t.vead, reavahetused(asenda(j.vead, nimi)));
+      }
       EXPECT_EQ(t.staatus, j.staatus);
     }
   }

@@ -1,6 +1,5 @@
-// Runs the built programs (ZEMTAR_WINDOWS: the .exe files in that folder; ZEMTAR_VEEB: the .js
-// files for node; ZEMTAR_KAUST: those built for another Linux machine) as processes, each
-// through ZEMTAR_EEL if set (valgrind's script, wine, node, qemu), and checks tables of such runs.
+// Runs the built programs as processes (ZEMTAR_WINDOWS, ZEMTAR_VEEB, ZEMTAR_KAUST: the .exe, .js
+// or other machine's files in that folder), through ZEMTAR_EEL if set, and checks tables of runs.
 #pragma once
 
 #include <cstdlib>
@@ -10,7 +9,7 @@
 
 #include "tekstid.h"
 
-// Where standard input and output lead, if not to a file of sisend's bytes and a pipe.
+// Where standard input and output lead, if not to sisend's file and a pipe.
 enum kuhu {
   FAILID,
   TAIS_KETAS,   // output is /dev/full
@@ -18,8 +17,7 @@ enum kuhu {
   TORUD,        // keys are typed into a pipe
   TERMINAL,     // a pseudo-terminal of 200 columns for both
   MALUPIIR,     // as FAILID, with 32 MiB of address space (not under a sanitizer or valgrind)
-  ISE,          // as FAILID, output appended to the file of sisend's bytes: valjund is what it
-                // gains, 1 MiB at most
+  ISE,          // as FAILID, output appended (1 MiB at most) to sisend's file: valjund its gain
 };
 
 struct protsessi_tulemus {
@@ -28,8 +26,7 @@ struct protsessi_tulemus {
 };
 
 // With no sisend, standard input is closed; "{f}" among the arguments is a file of its bytes.
-// Each key is typed once the program waits for it, after a prompt, the echo of what was typed
-// or, into a pipe, a line; an empty key ends the program with SIGTERM instead. Only the
+// Each key is typed once the program waits for it; an empty key sends SIGTERM instead. Only the
 // environment given, if any.
 protsessi_tulemus kaivita(const std::string& programm, std::vector<std::string> argumendid,
                           const std::optional<std::string>& sisend, kuhu k = FAILID,
@@ -41,8 +38,8 @@ inline std::string reavahetused(const std::string& tekst) {
   return std::getenv("ZEMTAR_WINDOWS") ? asenda(tekst, "\r\n", '\n') : tekst;
 }
 
-// A file's bytes; none when it cannot be read.
-std::string loe(const std::string& nimi);
+std::string ajutine_kaust();               // a new empty folder under the temporary one
+std::string loe(const std::string& nimi);  // a file's bytes; none when it cannot be read
 
 enum kellele { ROOMA = 1, LIHTNE = 2, MOLEMAD = 3 };
 
@@ -54,8 +51,9 @@ struct juhtum {
   int staatus;
   std::string vead = "";  // each '@' is the program's name
   kuhu k = FAILID;
+  std::vector<std::string> klahvid = {};  // typed as kaivita types them
 };
 
-// Runs every case with each program it names, in a UTF-8 locale: standard output and standard
-// error byte for byte, and the exit status as the shell sees it (the low eight bits).
+// Runs every case with each program it names, in a UTF-8 locale: standard output and error byte
+// for byte, and the exit status as the shell sees it.
 void kontrolli(const std::vector<juhtum>& juhtumid);

@@ -15,20 +15,17 @@ using namespace std::string_literals;
 // "text = value"; it refuses the rest. Any number of M is a numeral, past 32 bits too.
 TEST(Araabia, ReadsWhatTheMachineAccepts) {
   const std::string m = std::string(2147483, 'M');
-  for (const std::string r : {" = 0", "O = 0", "OO = 0", "OX = 10", "mcmxcix = 1999", "IXX = 19",
-                              "VIV = 9", "XCC = 190", "CMM = 1900"}) {
+  for (const std::string& r : std::vector<std::string>{
+           " = 0", "O = 0", "OO = 0", "OX = 10", "mcmxcix = 1999", "IXX = 19", "VIV = 9",
+           "XCC = 190", "CMM = 1900", m + "DCXLVII = 2147483647", m + "DCXLVIII = 2147483648"}) {
     const auto [tekst, arv] = jaga(r);
-    EXPECT_EQ(zemtar::araabia(tekst).teisenda(), std::stoi(arv)) << r;
+    EXPECT_EQ(zemtar::araabia(tekst).teisenda(), std::stoll(arv)) << arv;
   }
-  EXPECT_EQ(zemtar::araabia(m + "DCXLVII").teisenda(), 2147483647);
-  const std::string vead[] = {"XO",  "IO",  "IIII", "XXXX", "CCCC", "VV",  "LL",  "DD",
-                              "IC",  "IL",  "IM",   "VX",   "XD",   "XM",  "LC",  "DM",
-                              "IIV", "XXL", "CCM",  "IVI",  "IXI",  "XLX", "XCX", "CDC",
-                              "CMC", "A",   "XIVa", "X I",  "MZ",   "\xE4"};
-  for (const std::string& tekst : vead)
+  for (const std::string& tekst : std::vector<std::string>{
+           "XO",  "IO",  "IIII", "XXXX", "CCCC", "VV",  "LL",  "DD",   "IC",   "IL",  "IM",
+           "VX",  "XD",  "XM",   "LC",   "DM",   "IIV", "XXL", "CCM",  "IVI",  "IXI", "XLX",
+           "XCX", "CDC", "CMC",  "A",    "XIVa", "X I", "MZ",  "\xE4", "X\0I"s})
     EXPECT_EQ(zemtar::araabia(tekst).teisenda(), -1) << tekst;
-  EXPECT_EQ(zemtar::araabia("X\0I"s).teisenda(), -1);
-  EXPECT_EQ(zemtar::araabia(m + "DCXLVIII").teisenda(), 2147483648);
 }
 
 // Truncated toward zero; every numeral from 0 up reads back to its value; none beyond 32 bits.

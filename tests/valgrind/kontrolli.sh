@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs the end-to-end tests with both programs of a normal build under valgrind's memcheck:
-# every mode, the hostile and the long inputs, the pseudo-terminal. A memory error or a leak
-# fails the test that met it, by memcheck's report on standard error and its status 99.
+# Runs the end-to-end tests with both programs under valgrind's memcheck: a memory error or a
+# leak fails the test that met it (memcheck's report on standard error, status 99).
 #   tests/valgrind/kontrolli.sh [BUILD_DIR [GTEST_OPTION...]]      (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
