@@ -1,7 +1,12 @@
-// What a Windows console is given: well-formed UTF-8 as such, other bytes in code page 1252.
+// The Windows console: what it is given (well-formed UTF-8 as such, other bytes in code page
+// 1252), and Ctrl-C during a read, which wine's console cannot send: the line being typed is
+// dropped, and a fresh prompt comes on a line of its own.
 #include "platform/windows/utf16.h"
 
-#include <gtest/gtest.h>
+#include <cwchar>
+
+#include "arvutus.h"
+#include "platform/windows/konsool.h"
 
 TEST(Utf16, UTF8WhereWellFormedTheCodePageElsewhere) {
   const std::pair<std::string, std::wstring> tabel[] = {
@@ -13,4 +18,20 @@ TEST(Utf16, UTF8WhereWellFormedTheCodePageElsewhere) {
     tahed.resize(zemtar::utf16(baidid, 1252, tahed.data()));
     EXPECT_EQ(tahed, oodatud) << baidid;
   }
+}
+
+TEST(KonsooliRida, CtrlCDropsTheLineBeingTyped) {
+  static int lugemisi = 0;
+  const auto konsool = [](HANDLE, LPVOID puhver, DWORD, LPDWORD n, LPVOID) -> BOOL {
+    SetLastError(ERROR_OPERATION_ABORTED);  // as Ctrl-C ends the first read
+    std::wmemcpy(static_cast<wchar_t*>(puhver), L"1\u00E4\r\n", *n = lugemisi++ == 0 ? 0 : 4);
+    return *n != 0;
+  };
+  valjund v;
+  zemtar::rea_toimetaja* t = zemtar::ava_toimetaja(nullptr, v.voog, konsool);
+  std::string_view rida;
+  ASSERT_TRUE(zemtar::loe_rida(t, ":", rida));
+  EXPECT_EQ(rida, "1\xC3\xA4\n");
+  zemtar::sulge_toimetaja(t);
+  EXPECT_EQ(v.tekst(), ":\n:");
 }
