@@ -97,16 +97,8 @@ std::string_view tahe_kuju(tahestik t, unsigned char bait) {
 }
 
 std::string_view juhtbaidi_kuju(tahestik t, unsigned char bait) {
-  switch (t) {
-    case tahestik::SAMA:
-      return {};
-    case tahestik::UTF8:
-      return UTF8_JUHTBAIDID[bait];
-    case tahestik::LATIN:
-    case tahestik::ASCII:
-      return JUHTBAIDID[bait];
-  }
-  return {};
+  if (t == tahestik::SAMA) return {};
+  return (t == tahestik::UTF8 ? UTF8_JUHTBAIDID : JUHTBAIDID)[bait];
 }
 
 }  // namespace zemtar
