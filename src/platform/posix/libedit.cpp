@@ -43,6 +43,7 @@ rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char* pro
   auto t = std::make_unique<rea_toimetaja>(programm);
   t->valja = valja;
   t->el = el_init(programm, sisse, valja, valja);
+  if (t->el == nullptr) return nullptr;  // no editor to be had: lines are read without one
   el_set(t->el, EL_CLIENTDATA, t.get());
   el_set(t->el, EL_EDITOR, "emacs");
   // libedit restores the terminal before a signal stops or ends the run, and redraws the line
