@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Both programs for node and both pages, built with emscripten by pakett/README.md's command
 # (with warnings as errors): the end-to-end tests against the node programs, the pages in headless
-# Chromium (with a screenshot of each kept in the build folder), and the pages' zip. A Linux
-# build with tests (made here if missing) runs the end-to-end tests and gives the help text.
+# Chromium (with a screenshot of each kept in the build folder), the notices in the pages, and
+# the pages' zip. A Linux build with tests (made here if missing) runs the end-to-end tests and
+# gives the help text.
 #   bash .ci/veeb.sh [LINUX_BUILD_DIR]      (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,10 +33,17 @@ ZEMTAR_VEEB=$PWD/build-web ZEMTAR_EEL=$PWD/tests/web/node.sh "$linux/tests/testi
 echo "== web: the pages in headless Chromium"
 /usr/bin/python3 tests/web/lehed.py build-web "$linux"
 
-echo "== web: the zip"
-cmake --build build-web --target veebi_zip
+echo "== web: the pages' notices and the zip"
+# Each page names every archive that went into it, as its link map names them.
+for programm in zemtar zemtar-lihtne; do
+  sh pakett/litsentsid.sh --kontrolli "build-web/$programm.html" "build-web/$programm-leht.map"
+done
+cmake --build build-web --target arhiiv >/dev/null
 zip=build-web/zemtar-$(sed -n 's/^project(zemtar VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)-web.zip
 sisu=$(unzip -Z1 "$zip" | sort | xargs)
-[ "$sisu" = "zemtar-lihtne.html zemtar.html" ] || { echo "$zip holds $sisu" >&2; exit 1; }
-echo "$zip: $sisu"
+[ "$sisu" = "COPYRIGHT.txt LICENSE.txt LOEMIND.txt zemtar-lihtne.html zemtar.html" ] ||
+  { echo "$zip holds $sisu" >&2; exit 1; }
+unzip -p "$zip" COPYRIGHT.txt >build-web/veeb/COPYRIGHT.zipist
+sh pakett/litsentsid.sh --kontrolli build-web/veeb/COPYRIGHT.zipist build-web/zemtar*-leht.map
+echo "$zip: $sisu; the pages and COPYRIGHT.txt name every archive linked in"
 echo "== web: $((SECONDS - algus)) s"

@@ -3,7 +3,8 @@
 # the build with warnings as errors, the DLLs each .exe imports, the tests in memory as .exe
 # files through ctest, the programs in a console on a virtual display too, the end-to-end tests
 # run from Linux against the .exe files, the README's examples and the 32-bit exit status as
-# cmd shows it, and the zip. A Linux build with tests (made here if missing) runs the end-to-end
+# cmd shows it, and the zip, whose COPYRIGHT.txt names everything the link maps name. A Linux
+# build with tests (made here if missing) runs the end-to-end
 # tests and prints what the .exe files must print.
 #   bash .ci/windows.sh [LINUX_BUILD_DIR]      (default: build)
 # WINEPREFIX, if set, is a wine prefix to use (and keep); otherwise one is made and removed.
@@ -74,18 +75,22 @@ tase=$("$wine" cmd /v:on /c 'build-win\zemtar.exe -k -5 >NUL & echo !ERRORLEVEL!
 [ "$tase" = $'-5\r' ] || { echo "zemtar -k -5: %ERRORLEVEL% $tase" >&2; exit 1; }
 echo "zemtar -k -5: %ERRORLEVEL% -5"
 
-echo "== Windows: the zip"
-(cd "$win" && cpack -G ZIP)
+echo "== Windows: the zip, and the notices of what the programs link in"
+cmake --build "$win" --target arhiiv >/dev/null
 zip=$win/zemtar-$(sed -n 's/^project(zemtar VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)-win64.zip
 sisu=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | sort | xargs)
-[ "$sisu" = "LICENSE.txt LOEMIND.txt zemtar-lihtne.exe zemtar.exe" ] ||
+[ "$sisu" = "COPYRIGHT.txt LICENSE.txt LOEMIND.txt zemtar-lihtne.exe zemtar.exe" ] ||
   { echo "$zip holds $sisu" >&2; exit 1; }
 if unzip -p "$zip" '*.txt' | grep -qv $'\r$'; then
   echo "$zip: a line of a text without CR LF" >&2
   exit 1
 fi
-if unzip -p "$zip" '*.txt' | LC_ALL=C grep -q $'[^\t\r -~]'; then
-  echo "$zip: a text with a byte outside ASCII, which type shows by the code page" >&2
+# The notes in ASCII, which type shows the same at every code page; the notices as their
+# Debian packages give them (in UTF-8).
+if unzip -p "$zip" '*/LICENSE.txt' '*/LOEMIND.txt' | LC_ALL=C grep -q $'[^\t\r -~]'; then
+  echo "$zip: a note with a byte outside ASCII, which type shows by the code page" >&2
   exit 1
 fi
-echo "$zip: $sisu, the texts in ASCII with CR LF"
+unzip -p "$zip" '*/COPYRIGHT.txt' | tr -d '\r' >"$win/zip/COPYRIGHT.zipist"
+sh pakett/litsentsid.sh --kontrolli "$win/zip/COPYRIGHT.zipist" "$win"/zemtar*.map
+echo "$zip: $sisu, the notes in ASCII, the texts with CR LF, every archive linked in named"

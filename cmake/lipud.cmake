@@ -52,6 +52,21 @@ if(NOT ZEMTAR_SANITIZE AND NOT ZEMTAR_FUZZ)
   add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
 endif()
 
+# A program's link map, NAME.map in the build folder, names every archive and start file that
+# went into it, whose notices the archives it goes into carry (pakett/litsentsid.sh checks).
+# em++ passes no -Map on to its linker: there, the list of what the linker read, which it
+# prints, is kept instead.
+function(zemtar_kaart siht nimi)
+  set(kaart ${CMAKE_BINARY_DIR}/${nimi}.map)
+  if(NOT EMSCRIPTEN)
+    target_link_options(${siht} PRIVATE -Wl,-Map=${kaart})
+    return()
+  endif()
+  target_link_options(${siht} PRIVATE -Wl,--trace)
+  set_target_properties(${siht} PROPERTIES CXX_LINKER_LAUNCHER
+    "sh;-c;exec \"$@\" >\"$0\";${kaart};${CMAKE_CXX_LINKER_LAUNCHER}")
+endfunction()
+
 # The C++ runtime is linked into the programs, so that starting one loads and relocates only
 # the C library: a shell loop of "zemtar -k" then costs little more than one of /bin/true.
 # ZEMTAR_STATIC links the C library in too, as a static position-independent program that
@@ -59,6 +74,11 @@ endif()
 # archive itself (GCC 12 builds a program that crashes at start when -static-libstdc++ is given
 # as well), and it goes last on the line, where it overrides the -pie that CMake gives.
 function(zemtar_programmid)
+  foreach(programm ${ARGN})
+    if(NOT EMSCRIPTEN)  # the programs for node go into no archive; the pages do (web.cmake)
+      zemtar_kaart(${programm} ${programm})
+    endif()
+  endforeach()
   if(ZEMTAR_STATIC)
     if(ZEMTAR_SANITIZE OR ZEMTAR_FUZZ)
       message(FATAL_ERROR "ZEMTAR_STATIC: the sanitizers' runtimes are not linked statically")
@@ -77,10 +97,14 @@ function(zemtar_programmid)
     if(CMAKE_CROSSCOMPILING)
       link_libraries(${staatiline})
     endif()
-    # The C library's notices go with the programs as the other archives' do (pakett/pakett.cmake).
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.a
-                    OUTPUT_VARIABLE libc OUTPUT_STRIP_TRAILING_WHITESPACE)
-    set(ZEMTAR_ARHIIVID ${ZEMTAR_ARHIIVID} ${libc} PARENT_SCOPE)
+    # The C library's notices go with the programs as the other archives' do, and the GCC
+    # runtime's word that it needs none (pakett/pakett.cmake).
+    foreach(kogu libc.a libstdc++.a libgcc.a libgcc_eh.a)
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${kogu}
+                      OUTPUT_VARIABLE fail OUTPUT_STRIP_TRAILING_WHITESPACE)
+      list(APPEND ZEMTAR_ARHIIVID ${fail})
+    endforeach()
+    set(ZEMTAR_ARHIIVID ${ZEMTAR_ARHIIVID} PARENT_SCOPE)
   elseif(NOT ZEMTAR_SANITIZE AND NOT EMSCRIPTEN)
     foreach(programm ${ARGN})
       target_link_options(${programm} PRIVATE -static-libstdc++ -static-libgcc)

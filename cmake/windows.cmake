@@ -11,6 +11,8 @@ target_sources(zemtar_uhine PRIVATE
 # the link line brings, are linked in. The PE linker already marks the programs for address
 # randomisation (64-bit too) and non-executable data; it knows no -z options.
 add_link_options(-static -fstack-protector-strong)
+# No link time in the programs' headers, so that two builds of one commit are the same bytes.
+add_link_options(-Wl,--no-insert-timestamp)
 
 # No link-time optimisation: with it binutils 2.40's PE linker warns of every constant that
 # the texts' header shares between files ("no symbol for section").
