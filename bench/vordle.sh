@@ -40,8 +40,8 @@ case "${1:-}" in
     ;;
 esac
 
-# Beyond the project's own build (with libedit's static archives, as the Debian package has
-# it) the benchmark needs bc, to compare with; its timing and memory helper is built here, and
+# Beyond the project's own build (libedit opened at a terminal, as the Debian package has it)
+# the benchmark needs bc, to compare with; its timing and memory helper is built here, and
 # awk, sort and bash come with every Debian.
 paketid=(cmake make g++ libedit-dev bc)
 [ "$osad" = mikro ] && paketid+=(libbenchmark-dev)

@@ -99,12 +99,13 @@ awk '/^$/ { t = 0 } t { sub(/^ /, ""); sub(/^\.$/, ""); print } /^License: / { t
 # What went into the programs besides their own code: the GCC runtime, which needs no notice
 # (and the copyright file says so), and the C library's start files, part of the C library the
 # package depends on.
-for fail in $(sh pakett/litsentsid.sh --built-using "$allikas"/obj-*/zemtar.map | sed 's/ (=[^,]*)//g; s/,//g'); do
-  case $fail in
+kogud=$(sh pakett/litsentsid.sh --built-using "$allikas"/obj-*/zemtar*.map)
+for kogu in $(echo "$kogud" | sed 's/ (=[^,]*)//g; s/,//g'); do
+  case $kogu in
     gcc-[0-9]*) grep -q 'GCC Runtime Library Exception' "$dokud/copyright" ||
       viga "the copyright file does not say why the GCC runtime needs no notice" ;;
     glibc) ;;
-    *) viga "the programs link $fail in, which the copyright file does not name" ;;
+    *) viga "the programs link $kogu in, which the copyright file does not name" ;;
   esac
 done
 zcat "$dokud/changelog.Debian.gz" >"$tmp/changelog"
