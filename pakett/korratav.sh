@@ -5,8 +5,9 @@
 # ARM, the Windows zip, and the web zip (with the two pages in it). When two differ, says which
 # of their files differ.
 #
-# pakett/korratav.sh [--commit REV] [KIND...]   (KIND: deb static aarch64 windows web; default all;
-#                                                REV: default HEAD, what is not committed does not count)
+# pakett/korratav.sh [--commit REV] [KIND...]
+#   KIND: deb, static, aarch64, windows, web (default: all; about five minutes);
+#   REV: default HEAD (what is not committed does not count).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 versioon=HEAD
