@@ -175,14 +175,7 @@
       tekst = saba.textContent + nimega(tekst);
       const lopp = tekst.lastIndexOf('\n') + 1;
       saba.textContent = tekst.length - lopp > MARKE ? '…' + tekst.slice(-MARKE) : tekst.slice(lopp);
-      // Lines that would leave at once are never laid out: when the text alone has more than
-      // the transcript keeps, everything before its last RIDU lines leaves now.
-      let algus = lopp;
-      for (let n = 0; n < RIDU && algus > 0; n++) {
-        algus = algus > 1 ? tekst.lastIndexOf('\n', algus - 2) + 1 : 0;
-      }
-      if (algus > 0) jata_koik(reavahetusi(tekst.slice(0, algus), '\n'));
-      while (algus < lopp) {
+      for (let algus = 0; algus < lopp;) {
         let plokk = plokid[plokid.length - 1];
         if (!plokk || plokk.ridu >= PLOKIS || plokk.tekst.length >= MARKE / 100) {
           plokk = {tekst: '', ridu: 0, naha: 0, pre: null};
