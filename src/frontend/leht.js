@@ -171,6 +171,7 @@
       });
     }
 
+    // Text for the transcript: its lines to the blocks, and once a frame, the page to its end.
     function lisa(tekst) {
       tekst = saba.textContent + nimega(tekst);
       const lopp = tekst.lastIndexOf('\n') + 1;
@@ -416,6 +417,7 @@
       dekood = new TextDecoder();
       viimane.hidden = uuesti.hidden = true;
       kaib.hidden = false;
+      ekraan.ariaBusy = 'true';  // a screen reader reads what stays when the script ends
       peata.focus();
       performance.mark('skript');
       too.postMessage(sisu, [sisu]);
@@ -446,6 +448,7 @@
       }
       kaib.hidden = true;
       viimane.hidden = false;
+      ekraan.ariaBusy = 'false';
       performance.measure('skript', 'skript');
       if (ootel.length) return jargmine();
       if (kaimas) {
