@@ -2,7 +2,7 @@
 """Both pages in headless Chromium at a phone's size, used with the keyboard and the buttons,
 whole transcripts compared; prints the time to the first prompt, keeps screenshots.
 tests/web/lehed.py BUILD_WEB LINUX_BUILD"""
-import os, re, subprocess, sys, tempfile
+import os, subprocess, sys, tempfile
 from selenium.webdriver import Chrome, ChromeOptions, Keys
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
@@ -41,7 +41,7 @@ def kontrolli(d, programm, kaust, linux, skriptid):
         assert js("return document.activeElement.id") == "rida"
         return aeg
 
-    def skript(nimi, peata=False):  # opened, run to its end or stopped; whatever follows
+    def skript(nimi, peata=False):  # opened, run to its end or stopped; the line naming it
         tehtud = "return performance.getEntriesByName('skript', 'measure').length"
         n = js(tehtud)
         d.find_element("id", "skript").send_keys(skriptid[nimi])
