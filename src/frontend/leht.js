@@ -425,6 +425,7 @@
 
     function vastus(e) {
       const s = e.data;
+      if (e.target !== too) return;  // a stopped script's last words
       if (s.viga) return lopeta('Skript katkes: ' + s.viga);
       if (s.jaetud || s.kesk) {
         jata_koik(s.jaetud);

@@ -105,7 +105,7 @@ def kontrolli(d, programm, kaust, linux, skriptid):
         tekst = tekst[:-1] + skript("numbrid.txt")
         assert ekraan() == kadunud(tekst.count("\n") + 1203) + "…" + "M" * 999994 + "VIII\n:"
     skript("peatatav.txt", peata=True)
-    assert ekraan().endswith("\nPeatatud.\n:")
+    assert ekraan().endswith("\nPeatatud.\n:"), ekraan()[-200:]
     rida().send_keys("a=2+3" + Keys.ENTER)
     WebDriverWait(d, 10).until(lambda _: ekraan().endswith("\nPeatatud.\n:a=2+3\n" + omistus + ":"))
 
