@@ -390,7 +390,7 @@
     // Scripts run one at a time, each on an evaluator of its own in the worker, named in the
     // transcript where the prompt was; the prompt comes back after it. Stopping one ends the
     // worker, and the next script gets a new one.
-    let too = null, ootel = [], dekood = null;
+    let too = null, ootel = [], dekood = null, nimi = '';
     function skript(fail) {
       if (!fail) return;
       fail.arrayBuffer().then(function (sisu) {
@@ -401,7 +401,8 @@
     }
 
     function jargmine() {
-      const {nimi, sisu} = ootel.shift();
+      const fail = ootel.shift();
+      nimi = fail.nimi;
       if (!too) {
         too = new Worker(kood);
         too.onmessage = vastus;
@@ -420,7 +421,7 @@
       ekraan.ariaBusy = 'true';  // a screen reader reads what stays when the script ends
       peata.focus();
       performance.mark('skript');
-      too.postMessage(sisu, [sisu]);
+      too.postMessage(fail.sisu, [fail.sisu]);
     }
 
     function vastus(e) {
@@ -436,6 +437,7 @@
       lisa(dekood.decode(s.baidid, {stream: !s.lopp}));
       edenemine.max = s.kokku;
       edenemine.value = s.tehtud;
+      olek.textContent = nimi + ': ' + s.tehtud + ' / ' + s.kokku + ' rida';
       if (s.lopp) lopeta('');
     }
 
