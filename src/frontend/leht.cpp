@@ -31,6 +31,12 @@ void ootab(kirjutaja v) {
 
 extern "C" {
 
+// Before anything is printed: standard output a block at a time, which saada sends on, as each
+// write is a call into the page's script, too slow to make for every line of a long script.
+EMSCRIPTEN_KEEPALIVE void puhverda() {
+  std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
+}
+
 // A new run: the banner, the greeting and the prompt.
 EMSCRIPTEN_KEEPALIVE void alusta() {
   const kirjutaja v = valja();

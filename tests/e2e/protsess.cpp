@@ -199,12 +199,12 @@ void kontrolli(const std::vector<juhtum>& juhtumid) {
     for (const auto& [mask, programm, nimi] :
          {std::tuple{ROOMA, ZEMTAR, "zemtar"}, {LIHTNE, ZEMTAR_LIHTNE, "zemtar-lihtne"}}) {
       if ((j.kellele & mask) == 0) continue;
-      // Under a sanitizer or ZEMTAR_EEL 32 MiB is too little; wine waits where a read must fail
-      // and has no /dev/stdin; neither wine nor node tells which file a handle leads to, and
-      // node leaves no read for a signal.
+      // Under a sanitizer or ZEMTAR_EEL 32 MiB is too little; wine waits where a read must fail,
+      // has no /dev/stdin and does not tell which file a handle leads to; node leaves no read
+      // for a signal.
       if ((j.k == MALUPIIR && (ZEMTAR_SANITEERITUD || std::getenv("ZEMTAR_EEL"))) ||
           (j.k == LUGEMISVIGA && std::getenv("ZEMTAR_WINDOWS")) ||
-          (j.k == ISE && (std::getenv("ZEMTAR_WINDOWS") || std::getenv("ZEMTAR_VEEB"))) ||
+          (j.k == ISE && std::getenv("ZEMTAR_WINDOWS")) ||
           (j.staatus > 255 && std::getenv("ZEMTAR_VEEB")) ||
           (j.argumendid == std::vector<std::string>{"-f", "/dev/stdin"} &&
            std::getenv("ZEMTAR_WINDOWS"))) {

@@ -3,6 +3,22 @@
 // (posix/kirjeldajad.cpp), so that node passes the host's bytes unchanged.
 #include "platform/platvorm.h"
 
+#include <emscripten/emscripten.h>
+
+// Whether both descriptors lead to one regular file: under node a descriptor is the host's
+// (nfd), and node asks the system for its device and inode; a page's streams are no files.
+EM_JS(int, sama_kirjeldaja, (int a, int b), {
+  const fail = function(fd) {
+    try {
+      const s = require('fs').fstatSync(FS.getStream(fd).nfd, {bigint : true});
+      return s.isFile() ? s.dev + ':' + s.ino : null;
+    } catch (e) {
+      return null;
+    }
+  };
+  return fail(a) != null && fail(a) == fail(b) ? 1 : 0;
+});
+
 namespace zemtar {
 
 bool on_terminal(std::FILE*) {
@@ -13,10 +29,8 @@ std::string_view terminali_koodistik() {
   return "UTF-8";
 }
 
-// The descriptors given to node name no file that could be compared, and a page writes into
-// no file: nothing is taken for the output's own file.
-bool sama_fail(std::FILE*, std::FILE*) {
-  return false;
+bool sama_fail(std::FILE* a, std::FILE* b) {
+  return sama_kirjeldaja(fileno(a), fileno(b)) != 0;
 }
 
 // Whether a read would wait cannot be asked here, so the output goes out before every read.
