@@ -1,10 +1,25 @@
 // The fixed texts' letters as each character set gets them; the user's bytes never change.
 #include "output/tahestik.h"
 
-#include "arvutus.h"
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
 #include "output/kirjutaja.h"
 
 namespace {
+
+// What a writer wrote to its stream, as bytes.
+struct valjund {
+  std::FILE* voog = std::tmpfile();
+  ~valjund() { std::fclose(voog); }
+  std::string tekst() const {
+    std::string baidid(static_cast<std::size_t>(std::ftell(voog)), '\0');
+    std::rewind(voog);
+    return baidid.substr(0, std::fread(baidid.data(), 1, baidid.size(), voog));
+  }
+};
 
 TEST(Tahestik, WritesTheLettersInTheTerminalsSet) {
   // ISO-8859-1 and then DOS code-page bytes for a-umlaut, o-tilde, o-umlaut, u-umlaut.
@@ -20,6 +35,21 @@ TEST(Tahestik, WritesTheLettersInTheTerminalsSet) {
     k.tekst(tekst);
     k.baidid(tekst);
     EXPECT_EQ(v.tekst(), oodatud + tekst) << koodistik;
+  }
+}
+
+// A caret under the byte marked %, where a terminal of the set shows it after the prompt's colon.
+TEST(Tahestik, PointsWhereTheTerminalShowsTheByte) {
+  for (const auto& [koodistik, rida, osuti] :
+       {std::tuple{"UTF-8", "\xC3\xA4\x1b+%", "     ^"},
+        {"UTF-8", "\xC2\x9B\x9B\xE2\x82\xAC%", "          ^"},
+        {"ISO-8859-1", "\xE4\x9B%", "      ^"},
+        {"UTF-8", "a\tb%", "  \t ^"},
+        {"UTF-8", "5\n+%", " ^"}}) {
+    valjund v;
+    const zemtar::kirjutaja k(v.voog, zemtar::tahestik_nimest(koodistik), true);
+    k.osuti(rida, std::string_view(rida).find('%'));
+    EXPECT_EQ(v.tekst(), osuti + std::string("\n")) << rida;
   }
 }
 

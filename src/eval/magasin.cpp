@@ -6,7 +6,9 @@ namespace zemtar {
 
 void magasin::pane(lekseem* t) {
   if (tipp >= MAHT) {
-    *t = lekseem::viga(MAGASIN_TAIS);
+    // Marked where it stands, so that the message still points at it.
+    t->liik = VIGA;
+    t->lisa = lekseem::viga(MAGASIN_TAIS).lisa;
     return;
   }
   elemendid[tipp++] = t;
