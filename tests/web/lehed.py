@@ -44,7 +44,10 @@ def kontrolli(d, programm, kaust, linux, skript):
     a, a4, nulliga, x, xx = VASTUSED[programm]
     omistus, avaldis = f"Muutuja a väärtus={a}\n", f"Avaldise väärtus={a4}\n"
     tekst = ALGUS
-    for sisend, vastus in [("a=2+3", omistus), ("a*4", avaldis), ("1/0", nulliga),
+    # A message is preceded by a caret under where the line failed.
+    for sisend, vastus in [("a=2+3", omistus), ("a*4", avaldis), ("1/0", "  ^\n" + nulliga),
+                           ("2+%", "   ^\nViga: Lubamatu sümbol real!\n"),
+                           ("(1+2", "     ^\nViga: Magasin pole tühi! (kontrolli sulge)\n"),
                            ("abi", juhised(f"{linux}/{programm}"))]:
         rida().send_keys(sisend + Keys.ENTER)
         oota(tekst := tekst + sisend + "\n" + vastus + ":")
@@ -55,8 +58,8 @@ def kontrolli(d, programm, kaust, linux, skript):
         js("const t = new DataTransfer(); t.items.add(new File([arguments[0]], 's.txt'));"
            "document.dispatchEvent(new DragEvent('drop', {dataTransfer: t}))", open(skript).read())
     oota(tekst := tekst + f"\n{PEALKIRI}:x=7\nMuutuja x väärtus={x}\n:x*x\nAvaldise "
-         f"väärtus={xx}\n:abi\nViga: Muutuja väärtustamata!\n:")
-    rida().send_keys(Keys.UP * 3 + Keys.ENTER)
+         f"väärtus={xx}\n:abi\n ^\nViga: Muutuja väärtustamata!\n:")
+    rida().send_keys(Keys.UP * 5 + Keys.ENTER)
     oota(tekst := tekst + "a*4\n" + avaldis + ":")
     d.save_screenshot(f"{kaust}/{programm}.png")
     rida().send_keys("valju" + Keys.ENTER)
