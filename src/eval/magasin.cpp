@@ -7,8 +7,9 @@ namespace zemtar {
 void magasin::pane(lekseem* t) {
   if (tipp >= MAHT) {
     // Marked where it stands, so that the message still points at it.
-    t->liik = VIGA;
-    t->lisa = lekseem::viga(MAGASIN_TAIS).lisa;
+    const std::size_t koht = t->koht;
+    *t = lekseem::viga(MAGASIN_TAIS);
+    t->koht = koht;
     return;
   }
   elemendid[tipp++] = t;

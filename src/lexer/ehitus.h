@@ -37,7 +37,7 @@ struct tulemuse_kuju {
   std::size_t ees = 0;
   std::size_t tuhandeid = 0;
   std::size_t pikkus = 0;
-  char tekst[64];  // a sign, a float's 39 digits, the point, six decimals, the newline
+  char tekst[48];  // a sign, a float's 39 digits, the point, six decimals, the newline
 };
 tulemuse_kuju kuju(float tulemus);
 

@@ -63,15 +63,15 @@ void kirjutaja::osuti(std::string_view rida, std::size_t koht) const {
     for (; veerge > 0; veerge -= std::min(veerge, TYHIKUD.size()))
       baidid(TYHIKUD.substr(0, veerge));
   };
-  int jargi = 0;  // the later bytes of a UTF-8 letter still to come
+  int jargi = 0;  // the later bytes of a UTF-8 letter still to come, which take no column
   for (std::size_t i = 0; i < rida.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(rida[i]);
-    const bool jargmine_bait = tahed == tahestik::UTF8 && (c & 0xC0) == 0x80 && jargi > 0;
-    jargi = tahed == tahestik::UTF8 && c >= 0xC0 ? (c >= 0xF0   ? 3
-                                                    : c >= 0xE0 ? 2
-                                                                : 1)
-            : jargmine_bait                      ? jargi - 1
-                                                 : 0;
+    if (tahed == tahestik::UTF8 && (c & 0xC0) == 0x80 && jargi > 0) {
+      --jargi;
+      continue;
+    }
+    jargi = tahed != tahestik::UTF8 || c < 0xC0 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+    const std::string_view kuju = juhtbaidi_kuju(tahed, c);
     if (c == '\t') {
       tyhikud();
       baidid('\t');
@@ -79,10 +79,8 @@ void kirjutaja::osuti(std::string_view rida, std::size_t koht) const {
       veerge += sizeof "M-BM-^[" - 1;
       jargi = 0;
       ++i;
-    } else if (!juhtbaidi_kuju(tahed, c).empty()) {
-      veerge += juhtbaidi_kuju(tahed, c).size();
-    } else if (!jargmine_bait) {
-      ++veerge;  // a UTF-8 letter counts at its first byte
+    } else {
+      veerge += kuju.empty() ? 1 : kuju.size();
     }
   }
   tyhikud();
@@ -120,14 +118,6 @@ void kirjutaja::kirjuta(std::string_view b) const {
 
 void kirjutaja::jata_meelde() const {
   if (pohjus_ == 0 && !korras()) pohjus_ = errno;
-}
-
-bool kirjutaja::sulge() {
-  saada();
-  const bool korras_enne = korras();
-  const bool suletud = std::fclose(voog) == 0;
-  if (pohjus_ == 0 && !suletud) pohjus_ = errno;
-  return korras_enne && suletud;
 }
 
 void kirjutaja::viga(const char* teade) const {

@@ -64,7 +64,6 @@ class kirjutaja {
       baidid(rida);
     }
   }
-  bool on_terminal() const { return terminal; }
   // Under a line shown after the prompt: blanks, and a caret under byte koht as the terminal
   // shows it (a UTF-8 letter one column, ^[ two; a tab stays a tab); after a newline in the
   // line, under what follows it.
@@ -77,8 +76,6 @@ class kirjutaja {
   bool korras() const { return std::ferror(voog) == 0; }
   // The system's reason (an errno value) for the first write that failed; 0 if none is known.
   int pohjus() const { return pohjus_; }
-  // The last call: everything out and the stream closed. Whether all of it went through.
-  bool sulge();
 
  private:
   void teisenda(std::string_view t) const;
