@@ -1,12 +1,24 @@
-// Lines evaluated on a fresh evaluator each, in tables by what they give.
+// Lines evaluated on a fresh evaluator each, in tables by what they give; a stream's bytes.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "eval/infiksavaldis.h"
 #include "tekstid.h"
+
+// What a writer wrote to the stream.
+struct valjund {
+  std::FILE* voog = std::tmpfile();
+  ~valjund() { std::fclose(voog); }
+  std::string tekst() const {
+    std::string baidid(static_cast<std::size_t>(std::ftell(voog)), '\0');
+    std::rewind(voog);
+    return baidid.substr(0, std::fread(baidid.data(), 1, baidid.size(), voog));
+  }
+};
 
 // The message as it is written: a token's after "Viga: " and with a newline. None after a value.
 inline std::string teade(const zemtar::vastus& v) {

@@ -1,25 +1,10 @@
 // The fixed texts' letters as each character set gets them; the user's bytes never change.
 #include "output/tahestik.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <string>
-
+#include "arvutus.h"
 #include "output/kirjutaja.h"
 
 namespace {
-
-// What a writer wrote to its stream, as bytes.
-struct valjund {
-  std::FILE* voog = std::tmpfile();
-  ~valjund() { std::fclose(voog); }
-  std::string tekst() const {
-    std::string baidid(static_cast<std::size_t>(std::ftell(voog)), '\0');
-    std::rewind(voog);
-    return baidid.substr(0, std::fread(baidid.data(), 1, baidid.size(), voog));
-  }
-};
 
 TEST(Tahestik, WritesTheLettersInTheTerminalsSet) {
   // ISO-8859-1 and then DOS code-page bytes for a-umlaut, o-tilde, o-umlaut, u-umlaut.
