@@ -57,6 +57,7 @@ std::vector<rida> skript() {
       {SUURIM + "M", ROOMA_ESITAMATU, VAARTUSTAMATA},  // any number of M is a numeral
       {"4\r", AV + "IV\n", AV + "4.000000\n"},
       {"\r", LOPP, LOPP},
+      {"", LOPP, LOPP},
   };
   for (const std::string& s : std::vector<std::string>{"2\r+3", "1\r\r", "1\0+2"s})
     r.push_back({s, SUMBOL, SUMBOL});
@@ -123,6 +124,7 @@ TEST(Valikud, EachOptionAndEachEnd) {
       {ROOMA, {"-k", "2+3"}, {}, ":2+3 \n" + AV + "V\n", 5},
       {LIHTNE, {"-k", "0-7/2"}, {}, ":0-7/2 \n" + AV + "-3.500000\n", 253},
       {ROOMA, {"-k", "a = 2147483648"}, {}, ":a = 2147483648 \n" + ROOMA_ESITAMATU, 255},
+      {LIHTNE, {"-k", "0-3000000000"}, {}, ":0-3000000000 \n" + AV + "-3000000000.000000\n", 0},
       {LIHTNE, {"-k", "0*" + INF}, {}, ":0*" + INF + " \n" + AV + "-nan\n", 0},
       {MOLEMAD, {"-k", "valju"}, {}, ":valju \n" + VAARTUSTAMATA, 0},
       {MOLEMAD, {"-k"}, {}, KASUREAL_PUUDUB, 2},
