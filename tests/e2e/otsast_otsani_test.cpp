@@ -262,6 +262,9 @@ TEST(Terminalis, ShowsTheLineAndWhereItFails) {
       ":x\n ^\nViga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:y = 1/0\n      ^\n";
   const std::string lopp =
       ":(1+2\n     ^\nViga: Magasin pole t\xC3\xBChi! (kontrolli sulge)\n: 5=1\n  ^\n" + NIMI;
+  const std::string kasutamata =
+      "zemtar: kasutamata argumendid: + 3 (avaldis \xC3\xBChe argumendina: zemtar -k "
+      "\"2 + 3\")\n:2\nAvaldise v\xC3\xA4\xC3\xA4rtus=II\n";
   kontrolli({
       {MOLEMAD, {"-k", "\x1b]0;pealkiri\x07"}, {}, ":^[]0;pealkiri^G\n" + sumbol, 0, "", TERMINAL},
       {MOLEMAD, FAIL,
@@ -272,14 +275,7 @@ TEST(Terminalis, ShowsTheLineAndWhereItFails) {
        0, "", TERMINAL},
       {ROOMA, FAIL, skript, vastused + NULLIGA + lopp, 0, "", TERMINAL},
       {LIHTNE, FAIL, skript, vastused + LIHTNE_NULLIGA + lopp, 0, "", TERMINAL},
-      {ROOMA,
-       {"-k", "2", "+", "3"},
-       {},
-       "zemtar: kasutamata argumendid: + 3 (avaldis \xC3\xBChe argumendina: zemtar -k \"2 + "
-       "3\")\n:2\nAvaldise v\xC3\xA4\xC3\xA4rtus=II\n",
-       2,
-       "",
-       TERMINAL},
+      {ROOMA, {"-k", "2", "+", "3"}, {}, kasutamata, 2, "", TERMINAL},
   });
   // ZEMTAR_KOODISTIK names the texts' set for a pipe as well.
   EXPECT_EQ(kaivita(ZEMTAR, {"-k", "2(3)"}, {}, FAILID, {}, {"ZEMTAR_KOODISTIK=utf-8"}).valjund,
