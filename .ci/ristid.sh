@@ -25,6 +25,19 @@ kell() {
   echo "   ($(($(date +%s) - algus)) s)"
 }
 
+# ctest's last lines, or all it said when a test failed, so that the log keeps the reason.
+ctest_kokku() {
+  local logi
+  logi=$(mktemp)
+  if ! ctest "$@" >"$logi" 2>&1; then
+    cat "$logi"
+    rm -f "$logi"
+    return 1
+  fi
+  tail -n 3 "$logi"
+  rm -f "$logi"
+}
+
 for masin in i686 aarch64 s390x; do
   algus=$(date +%s)
   b=build-$masin
@@ -38,7 +51,7 @@ for masin in i686 aarch64 s390x; do
   # (The linker's warnings of getaddrinfo in a static program are GoogleTest's, unused here.)
   cmake --build "$b" -j2 >/dev/null
   echo "== $masin: the tests in memory"
-  ctest --test-dir "$b" --output-on-failure --no-tests=error -j2 | tail -n 3
+  ctest_kokku --test-dir "$b" --output-on-failure --no-tests=error -j2
   echo "== $masin: the end-to-end tables against its programs"
   eel=()
   [ "$masin" = i686 ] || eel=(env "ZEMTAR_EEL=/usr/bin/qemu-$masin-static")
@@ -74,5 +87,5 @@ echo "== clang: both programs and the tests, warnings as errors"
 algus=$(date +%s)
 CXX=clang++ cmake -S . -B build-clang -DZEMTAR_WERROR=ON >/dev/null
 cmake --build build-clang -j2 >/dev/null
-ctest --test-dir build-clang --output-on-failure --no-tests=error -j2 | tail -n 3
+ctest_kokku --test-dir build-clang --output-on-failure --no-tests=error -j2
 kell

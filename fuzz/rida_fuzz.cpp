@@ -14,9 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "eval/ehitus.h"
-#include "frontend/rida.h"
-#include "frontend/ridade_lugeja.h"
+#include "frontend/kaivitus.h"
+#include "lexer/ehitus.h"
 #include "teated.h"
 #include "tulemus.h"
 
@@ -97,35 +96,28 @@ bool on_teade(std::string_view prinditud) {
 
 // The same line within one more pair of parentheses has the same value, unless that pair
 // no longer fits the stack.
-void kontrolli_sulgudes(infiksavaldis& avaldis, kogum& v, std::string_view rida) {
+void kontrolli_sulgudes(infiksavaldis& avaldis, std::string_view rida) {
   const float tulemus = avaldis.tulemus;
   if (!rida.empty() && rida.back() == '\n') rida.remove_suffix(1);
   const std::string sulgudes = "(" + std::string(rida) + ")";
-  const int onnestus = avaldis.arvuta(sulgudes);
-  const std::string_view prinditud = v.vota();
-  if (onnestus) {
-    if (!prinditud.empty() || !sama(avaldis.tulemus, tulemus)) {
-      leitud("sulgudes teine tulemus", sulgudes, prinditud);
-    }
-  } else if (prinditud != std::string("Viga: ") + MAGASIN_TAIS + "\n") {
-    leitud("sulgudes viga", sulgudes, prinditud);
+  const vastus v = avaldis.arvuta(sulgudes);
+  if (v ? !sama(avaldis.tulemus, tulemus) : v.teade != MAGASIN_TAIS) {
+    leitud("sulgudes teine vastus", sulgudes, v ? "" : v.teade);
   }
   avaldis.tulemus = tulemus;
 }
 
 // An assigned variable reads back as the value just printed.
-void kontrolli_muutujat(infiksavaldis& avaldis, kogum& v, char nimi) {
+void kontrolli_muutujat(infiksavaldis& avaldis, char nimi) {
   const float tulemus = avaldis.tulemus;
-  const int onnestus = avaldis.arvuta(std::string_view(&nimi, 1));
-  const std::string_view prinditud = v.vota();
-  if (!onnestus || !prinditud.empty() || !sama(avaldis.tulemus, tulemus)) {
-    leitud("muutuja ei anna omistatut", std::string_view(&nimi, 1), prinditud);
+  const vastus v = avaldis.arvuta(std::string_view(&nimi, 1));
+  if (!v || !sama(avaldis.tulemus, tulemus)) {
+    leitud("muutuja ei anna omistatut", std::string_view(&nimi, 1), v ? "" : v.teade);
   }
 }
 
 // What one line printed, when it was neither "valju" nor "abi".
-void kontrolli(infiksavaldis& avaldis, kogum& v, std::string_view rida,
-               std::string_view prinditud) {
+void kontrolli(infiksavaldis& avaldis, std::string_view rida, std::string_view prinditud) {
   if (prinditud.empty() || prinditud.find('\n') != prinditud.size() - 1) {
     leitud("pole uks rida", rida, prinditud);
   }
@@ -135,7 +127,7 @@ void kontrolli(infiksavaldis& avaldis, kogum& v, std::string_view rida,
     if (!zemtar_fuzz::naitab(tekst.substr(0, tekst.size() - 1), avaldis.tulemus)) {
       leitud("vale tulemus", rida, prinditud);
     }
-    kontrolli_sulgudes(avaldis, v, rida);
+    kontrolli_sulgudes(avaldis, rida);
     return;
   }
   const std::size_t nimi = rida.find_first_not_of(" \t\n\v\f\r");
@@ -146,7 +138,7 @@ void kontrolli(infiksavaldis& avaldis, kogum& v, std::string_view rida,
     if (!zemtar_fuzz::naitab(tekst.substr(0, tekst.size() - 1), avaldis.tulemus)) {
       leitud("vale omistus", rida, prinditud);
     }
-    kontrolli_muutujat(avaldis, v, rida[nimi]);
+    kontrolli_muutujat(avaldis, rida[nimi]);
     return;
   }
   if (zemtar_fuzz::esitamatu(prinditud, avaldis.tulemus)) return;
@@ -172,11 +164,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* andmed, std::size_t su
   // Never freed: it serves every input of the run.
   static kogum* const v = new kogum();
   {
-    infiksavaldis avaldis(v->voog());
+    kaivitus k(v->voog(), tahestik::SAMA, false,
+               votmesonad ? kaivitus::KLAVIATUURILT : kaivitus::FAILIST);
     ridade_lugeja lugeja(sisse);
     std::string_view rida;
-    while (lugeja.loe(rida)) {
-      const tootluse_tulemus t = tootle_rida(avaldis, rida, votmesonad, v->voog());
+    while (k.loe(lugeja, rida)) {
+      const tootluse_tulemus t = k.tootle_rida(rida);
+      k.valja().saada();
       const std::string_view prinditud = v->vota();
       const bool valju = votmesonad && rida.find(VOTI_VALJU) != std::string_view::npos;
       if (valju != (t == LOPETA)) leitud("valju", rida, prinditud);
@@ -185,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* andmed, std::size_t su
         break;
       }
       if (votmesonad && rida.find(VOTI_ABI) != std::string_view::npos) continue;
-      kontrolli(avaldis, *v, rida, prinditud);
+      kontrolli(k.avaldis(), rida, prinditud);
     }
   }
   std::fclose(sisse);

@@ -23,6 +23,11 @@ inline constexpr char VALJUND_EI_KIRJUTA[] = "v\xE4ljundit ei saa kirjutada";
 inline constexpr char SKRIPT_EI_LOE[] = "skripti ei saa edasi lugeda";
 inline constexpr char RIDA_EI_MAHU[] = "rida ei mahu m\xE4llu";
 inline constexpr char SISEND_ON_VALJUND[] = "sisend on sama fail kui v\xE4ljund";
+// Said on standard error at a terminal, after the program's name, before the arguments that the
+// run does not use; then how an expression is given as one argument, or where the options are.
+inline constexpr char KASUTAMATA[] = ": kasutamata argumendid: ";
+inline constexpr char KASUTAMATA_AVALDIS[] = " (avaldis \xFChe argumendina: ";
+inline constexpr char KASUTAMATA_VALIKUD[] = " (valikud: ";
 
 // "--help": the options, then what this system's own part (src/platform) tells, then the exit
 // statuses, then the system's last words. Each '@' is the program's name.
@@ -33,7 +38,11 @@ inline constexpr char KASUTUS[] =
     "  @ -f -          sama standardsisendist\n"
     "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
     "  @ --help        see tekst\n"
-    "  @ --version     programmi versioon\n";
+    "  @ --version     programmi versioon\n"
+    "\nKeskkond:\n"
+    "  ZEMTAR_KOODISTIK  tekstide m\xE4rgistik igas v\xE4ljundis: UTF-8, ISO-8859-1,\n"
+    "                    ISO-8859-13, ISO-8859-15 v\xF5i CP1257 (vaikimisi terminalis\n"
+    "                    lokaadi oma, mujal talletatud baidid)\n";
 inline constexpr char KASUTUS_OLEK[] =
     "\nL\xF5petamise olek:\n"
     "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"

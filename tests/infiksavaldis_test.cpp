@@ -51,6 +51,25 @@ TEST(Infiksavaldis, Messages) {
   vead(tekst::KOMA, {"1.2.3", "1,,2", "12.5,5"});
 }
 
+// Where a line fails, for a caret under it: the symbol, the name, the operator that divides by
+// zero (applied later), a push that finds the stack full, or the end.
+TEST(Infiksavaldis, PointsWhereTheLineFails) {
+  for (const auto& [rida, osuti] : {std::pair{"2+%3"s, "  ^"},
+                                    {"1 a", "  ^"},
+                                    {"3  4", "   ^"},
+                                    {" x", " ^"},
+                                    {"2 (3)", "  ^"},
+                                    {"( )", "  ^"},
+                                    {"1+*3", "  ^"},
+                                    {"3+ \n", "   ^"},
+                                    {"(1+2", "    ^"},
+                                    {"1,,2", "^"},
+                                    {"8/(2-2)+1", " ^"},
+                                    {"1-(2/0)", "    ^"},
+                                    {sulgudes(25, "1"), "                        ^"}})
+    EXPECT_EQ(zemtar::infiksavaldis().arvuta(rida).koht, std::string(osuti).size() - 1) << rida;
+}
+
 // A pop from an empty stack answers an error token, made afresh each time (a full stack's is
 // the lines' above).
 TEST(Magasin, AnswersAPopWhenEmptyWithAnError) {

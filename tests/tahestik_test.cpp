@@ -23,4 +23,19 @@ TEST(Tahestik, WritesTheLettersInTheTerminalsSet) {
   }
 }
 
+// A caret under the byte marked %, where a terminal of the set shows it after the prompt's colon.
+TEST(Tahestik, PointsWhereTheTerminalShowsTheByte) {
+  for (const auto& [koodistik, rida, osuti] :
+       {std::tuple{"UTF-8", "\xC3\xA4\x1b+%", "     ^"},
+        {"UTF-8", "\xC2\x9B\x9B\xE2\x82\xAC%", "          ^"},
+        {"ISO-8859-1", "\xE4\x9B%", "      ^"},
+        {"UTF-8", "a\tb%", "  \t ^"},
+        {"UTF-8", "5\n+%", " ^"}}) {
+    valjund v;
+    const zemtar::kirjutaja k(v.voog, zemtar::tahestik_nimest(koodistik), true);
+    k.osuti(rida, std::string_view(rida).find('%'));
+    EXPECT_EQ(v.tekst(), osuti + std::string("\n")) << rida;
+  }
+}
+
 }  // namespace

@@ -74,7 +74,11 @@ inline const string KASUTUS_VALIKUD =
     "  @ -f -          sama standardsisendist\n"
     "  @               ridu klaviatuurilt ('abi': juhised, 'valju': l\xF5pp)\n"
     "  @ --help        see tekst\n"
-    "  @ --version     programmi versioon\n";
+    "  @ --version     programmi versioon\n"
+    "\nKeskkond:\n"
+    "  ZEMTAR_KOODISTIK  tekstide m\xE4rgistik igas v\xE4ljundis: UTF-8, ISO-8859-1,\n"
+    "                    ISO-8859-13, ISO-8859-15 v\xF5i CP1257 (vaikimisi terminalis\n"
+    "                    lokaadi oma, mujal talletatud baidid)\n";
 inline const string KASUTUS_OLEK =
     "\nL\xF5petamise olek:\n"
     "  -k ja -f: viimase tulemuse t\xE4isosa (p\xE4rast viga 0); klaviatuurilt 1;\n"

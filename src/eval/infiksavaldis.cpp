@@ -9,7 +9,6 @@
 
 #include <array>
 
-#include "eval/ehitus.h"
 #include "lexer/ehitus.h"
 #include "teated.h"
 
@@ -62,9 +61,12 @@ constexpr auto PRIORITEEDID = [] {
 
 }  // namespace
 
-infiksavaldis::infiksavaldis(kirjutaja v) : valja(v) {}
+vastus infiksavaldis::arvuta(std::string_view rida) {
+  if (hinda(rida)) return {};
+  return viga;
+}
 
-int infiksavaldis::arvuta(std::string_view rida) {
+int infiksavaldis::hinda(std::string_view rida) {
   lugeja.sea_rida(rida);
   arvud.tyhjenda();
   tehted.tyhjenda();
@@ -80,14 +82,16 @@ int infiksavaldis::arvuta(std::string_view rida) {
     const bool on_tehe = t->liik == TEHE && t->mark() != '(' && t->mark() != ')';
     switch (t->liik) {
       case ARV:
-        if (ootan_arvu == 0) return prindi_teade(OOTAMATU_ARV);
+        if (ootan_arvu == 0) return keeldu(OOTAMATU_ARV, t->koht);
         if (!pane(arvud, t)) return 0;
         ootan_arvu = 0;
         break;
       case MUUTUJA: {
-        if (ootan_arvu == 0) return prindi_teade(OOTAMATU_MUUTUJA);
+        if (ootan_arvu == 0) return keeldu(OOTAMATU_MUUTUJA, t->koht);
         const int i = t->mark() - 'a';
-        if (i < 0 || i >= MUUTUJAID || vaartustatud[i] == 0) return prindi_teade(VAARTUSTAMATA);
+        if (i < 0 || i >= MUUTUJAID || vaartustatud[i] == 0) {
+          return keeldu(VAARTUSTAMATA, t->koht);
+        }
         // The value is copied now: a later assignment does not change this line.
         *t = lekseem::arv(vaartused[i]);
         if (!pane(arvud, t)) return 0;
@@ -98,7 +102,7 @@ int infiksavaldis::arvuta(std::string_view rida) {
         if (!loe_tehe(t, parast_tehet)) return 0;
         break;
       case VIGA:
-        return prindi_viga(t->teade());
+        return keeldu(t->teade(), t->koht, true);
       case LOPP:
         return lopeta(t);
     }
@@ -106,22 +110,24 @@ int infiksavaldis::arvuta(std::string_view rida) {
   }
 }
 
-int infiksavaldis::omista(char muutuja, std::string_view avaldis) {
+vastus infiksavaldis::omista(char muutuja, std::string_view avaldis) {
   const int i = muutuja_indeks(static_cast<unsigned char>(muutuja));
-  if (i < 0) return prindi_teade(LUBAMATU_MUUTUJANIMI);
-  if (!arvuta(avaldis)) return 0;
-  vaartused[i] = tulemus;
-  vaartustatud[i] = 1;
-  return 1;
+  if (i < 0) return {LUBAMATU_MUUTUJANIMI, false, std::string_view::npos};
+  const vastus v = arvuta(avaldis);
+  if (v) {
+    vaartused[i] = tulemus;
+    vaartustatud[i] = 1;
+  }
+  return v;
 }
 
 int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
   switch (tehtemargina(t)) {
     case tehtemark::AVA:
-      if (ootan_arvu == 0) return prindi_teade(AVAV_SULG_TEHTE_ASEMEL);
+      if (ootan_arvu == 0) return keeldu(AVAV_SULG_TEHTE_ASEMEL, t->koht);
       return pane(tehted, t);
     case tehtemark::SULGE:
-      if (ootan_arvu == 1) return prindi_teade(SULGEV_SULG_TEHTE_ASEMEL);
+      if (ootan_arvu == 1) return keeldu(SULGEV_SULG_TEHTE_ASEMEL, t->koht);
       return taanda(t);
     case tehtemark::MIINUS:
       if (ootan_arvu == 1) return unaarne_miinus(t, parast_tehet);
@@ -130,7 +136,7 @@ int infiksavaldis::loe_tehe(lekseem* t, bool parast_tehet) {
     case tehtemark::KORDA:
     case tehtemark::JAGA:
     case tehtemark::VASTAND:
-      if (ootan_arvu == 1) return prindi_teade(TEHE_ARVU_ASEMEL);
+      if (ootan_arvu == 1) return keeldu(TEHE_ARVU_ASEMEL, t->koht);
       break;
   }
   ootan_arvu = 1;
@@ -146,12 +152,14 @@ int infiksavaldis::unaarne_miinus(lekseem* t, bool parast_tehet) {
 }
 
 int infiksavaldis::lopeta(lekseem* t) {
-  if (ootan_arvu == 1) return prindi_teade(LOPP_ARVU_ASEMEL);
-  *t = lekseem::tehe(')');
+  const std::size_t lopp = t->koht;
+  if (ootan_arvu == 1) return keeldu(LOPP_ARVU_ASEMEL, lopp);
+  t->liik = TEHE;
+  t->lisa = ')';
   if (!taanda(t)) return 0;
   lekseem* r = arvud.vota();
-  if (r->liik != ARV) return prindi_viga(r->teade());
-  if (arvud.tyhi() == 0 || tehted.tyhi() == 0) return prindi_teade(MAGASIN_POLE_TYHI);
+  if (r->liik != ARV) return keeldu(r->teade(), lopp, true);
+  if (arvud.tyhi() == 0 || tehted.tyhi() == 0) return keeldu(MAGASIN_POLE_TYHI, lopp);
   tulemus = r->vaartus;
   lekseemid.tagasi(r);
   return 1;
@@ -180,7 +188,7 @@ int infiksavaldis::taanda(lekseem* t) {
 int infiksavaldis::rakenda(lekseem* p) {
   lekseem* y = arvud.vota();
   lekseem* x = arvud.vota();
-  if (x->liik != ARV || y->liik != ARV) return prindi_viga(MAGASIN_TYHI);
+  if (x->liik != ARV || y->liik != ARV) return keeldu(MAGASIN_TYHI, p->koht, true);
   float v = 0;
   switch (tehtemargina(p)) {
     case tehtemark::PLUSS:
@@ -195,13 +203,13 @@ int infiksavaldis::rakenda(lekseem* p) {
       break;
     case tehtemark::JAGA:
       // Only a zero divisor is refused (-0 too); overflow gives an infinity that passes on.
-      if (y->vaartus == 0) return prindi_teade(JAGAMINE_NULLIGA);
+      if (y->vaartus == 0) return keeldu(JAGAMINE_NULLIGA, p->koht);
       v = x->vaartus / y->vaartus;
       break;
     case tehtemark::AVA:
     case tehtemark::SULGE:
       // Never stacked above an operator's precedence, so never applied.
-      return prindi_teade(MAGASIN_POLE_TYHI);
+      return keeldu(MAGASIN_POLE_TYHI, p->koht);
   }
   lekseemid.tagasi(x);
   lekseemid.tagasi(y);
@@ -223,17 +231,12 @@ lekseem* infiksavaldis::uus(lekseem sisu) {
 
 int infiksavaldis::pane(magasin& m, lekseem* t) {
   m.pane(t);
-  if (t->liik == VIGA) return prindi_viga(t->teade());
+  if (t->liik == VIGA) return keeldu(t->teade(), t->koht, true);
   return 1;
 }
 
-int infiksavaldis::prindi_teade(const char* teade) {
-  valja.tekst(teade);
-  return 0;
-}
-
-int infiksavaldis::prindi_viga(const char* teade) {
-  valja.viga(teade);
+int infiksavaldis::keeldu(const char* teade, std::size_t koht, bool kantud) {
+  viga = {teade, kantud, koht};
   return 0;
 }
 

@@ -6,7 +6,10 @@ namespace zemtar {
 
 void magasin::pane(lekseem* t) {
   if (tipp >= MAHT) {
+    // Marked where it stands, so that the message still points at it.
+    const std::size_t koht = t->koht;
     *t = lekseem::viga(MAGASIN_TAIS);
+    t->koht = koht;
     return;
   }
   elemendid[tipp++] = t;

@@ -1,19 +1,10 @@
 #include "frontend/klaviatuur.h"
 
-#include "frontend/ehitus.h"
-#include "teated.h"
+#include "lexer/ehitus.h"
 
 namespace zemtar {
 
-klaviatuur::klaviatuur(std::FILE* sisse, std::FILE* valja)
-    : valja(valja), lugeja(sisse), toimetaja(ava_toimetaja(sisse, valja, PROGRAMM)) {}
-
-bool klaviatuur::loe(std::string_view& rida) {
-  if (toimetaja) return loe_rida(toimetaja.get(), VIIP, rida);
-  kirjuta(valja, VIIP);
-  // The prompt must show before the read waits; a prompt that cannot be shown ends the run.
-  if (std::fflush(valja) != 0) return false;
-  return lugeja.loe(rida);
-}
+klaviatuur::klaviatuur(std::FILE* sisse, std::FILE* ekraan)
+    : lugeja_(sisse), toimetaja(ava_toimetaja(sisse, ekraan, PROGRAMM)) {}
 
 }  // namespace zemtar

@@ -1,6 +1,6 @@
-// The lines of keyboard mode, each read after the prompt. When a person types at a terminal
-// that can edit lines, the system's line editing reads them; from anything else they are read
-// plainly, byte for byte as they come.
+// Where keyboard mode's lines come from. When a person types at a terminal that can edit lines,
+// the system's line editing reads them, showing the prompt itself; from anything else they are
+// read plainly, byte for byte as they come.
 #pragma once
 
 #include <cstdio>
@@ -14,26 +14,27 @@ namespace zemtar {
 
 class klaviatuur {
  public:
-  klaviatuur(std::FILE* sisse, std::FILE* valja);
+  klaviatuur(std::FILE* sisse, std::FILE* ekraan);
   virtual ~klaviatuur() = default;
   klaviatuur(const klaviatuur&) = delete;
   klaviatuur& operator=(const klaviatuur&) = delete;
 
-  // Shows the prompt and gives the next line with its newline, if it has one; its bytes stay
-  // valid until the next call. False at the end of input (at a terminal, as the user ends it)
-  // and after a read error.
-  bool loe(std::string_view& rida);
-
-  // Whether the lines ended with one longer than memory holds.
-  bool ei_mahu() const { return lugeja.lopetus() == ridade_lugeja::EI_MAHU; }
+  // Whether the line editor reads the lines; it always waits for them.
+  bool toimetab() const { return toimetaja != nullptr; }
+  // With the line editor: the prompt viip, then the line typed, with a newline; its bytes stay
+  // valid until the next call. False when the user ends the input, and after an error.
+  bool loe_toimetades(const char* viip, std::string_view& rida) {
+    return loe_rida(toimetaja.get(), viip, rida);
+  }
+  // Without it, the lines as the stream gives them.
+  ridade_lugeja& lugeja() { return lugeja_; }
 
  private:
   struct sulgeja {
     void operator()(rea_toimetaja* t) const { sulge_toimetaja(t); }
   };
 
-  std::FILE* valja;
-  ridade_lugeja lugeja;
+  ridade_lugeja lugeja_;
   std::unique_ptr<rea_toimetaja, sulgeja> toimetaja;  // only at a terminal that edits
 };
 

@@ -1,30 +1,32 @@
 // The way into the calculator from a web page, which cannot wait in a read: the page calls
 // alusta to start a run of keyboard mode, rida for each line typed, and skript for a file
-// opened there, and shows what they print. One evaluator lives from alusta to "valju". The page
-// is a UTF-8 console: the texts' letters go out as to a UTF-8 terminal.
+// opened there, and shows what they print. The page is a UTF-8 console, where each line typed
+// stays in sight: the texts' letters go out as to a UTF-8 terminal, and a message points into
+// its line.
 #include <emscripten/emscripten.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <optional>
 
-#include "eval/infiksavaldis.h"
-#include "frontend/rida.h"
 #include "frontend/sisendid.h"
 #include "teated.h"
 
 namespace {
 
-using zemtar::kirjutaja;
+using zemtar::kaivitus;
 
-zemtar::infiksavaldis* avaldis = nullptr;  // the run's, while one goes on
-
-kirjutaja valja() {
-  return kirjutaja(stdout, zemtar::tahestik::UTF8);
+// The run going on, from alusta to "valju". A page is never torn down, so neither is this.
+std::optional<kaivitus>& kaik() {
+  static std::optional<kaivitus> k;
+  return k;
 }
 
-// The prompt for the next line, if the run goes on, and everything printed out to the page.
-void ootab(kirjutaja v) {
-  if (avaldis != nullptr) v.baidid(zemtar::VIIP);
-  v.saada();
+kaivitus& uus(std::optional<kaivitus>& k, kaivitus::viis viis) {
+  k.emplace(stdout, zemtar::tahestik::UTF8, true, viis);
+  k->valja().tekst(zemtar::PEALKIRI);
+  k->valja().tekst(zemtar::AUTOR);
+  return *k;
 }
 
 }  // namespace
@@ -39,40 +41,35 @@ EMSCRIPTEN_KEEPALIVE void puhverda() {
 
 // A new run: the banner, the greeting and the prompt.
 EMSCRIPTEN_KEEPALIVE void alusta() {
-  const kirjutaja v = valja();
-  delete avaldis;
-  avaldis = new zemtar::infiksavaldis(v);
-  v.tekst(zemtar::PEALKIRI);
-  v.tekst(zemtar::AUTOR);
-  v.tekst(zemtar::TERVITUS);
-  ootab(v);
+  kaivitus& k = uus(kaik(), kaivitus::KLAVIATUURILT);
+  k.valja().tekst(zemtar::TERVITUS);
+  k.ootan_rida();
 }
 
 // One line typed, with its newline: its answer, as at the keyboard. 1 when it ended the run.
 EMSCRIPTEN_KEEPALIVE int rida(const char* tekst, int pikkus) {
-  const kirjutaja v = valja();
-  if (avaldis == nullptr) return 1;
-  const bool lopp = zemtar::tootle_rida(*avaldis, {tekst, static_cast<std::size_t>(pikkus)}, true,
-                                        v) == zemtar::LOPETA;
-  if (lopp) {
-    delete avaldis;
-    avaldis = nullptr;
+  if (!kaik()) return 1;
+  kaivitus& k = *kaik();
+  if (k.rida({tekst, static_cast<std::size_t>(pikkus)}) == zemtar::JATKA) {
+    k.ootan_rida();
+    return 0;
   }
-  ootab(v);
-  return lopp;
+  k.lopeta(0);
+  kaik().reset();
+  return 1;
 }
 
-// The named file as "-f" runs it, banner and all, on an evaluator of its own, below the
-// prompt it leaves; then the prompt again.
+// The named file as "-f" runs it, banner and all, on a run of its own, below the prompt it
+// leaves; then the prompt again.
 EMSCRIPTEN_KEEPALIVE int skript(const char* nimi) {
-  const kirjutaja v = valja();
-  if (avaldis != nullptr) v.baidid('\n');
-  v.tekst(zemtar::PEALKIRI);
-  v.tekst(zemtar::AUTOR);
+  if (kaik()) kaik()->valja().baidid('\n');
+  std::optional<kaivitus> oma;
+  kaivitus& k = uus(oma, kaivitus::FAILIST);
   std::FILE* const fail = std::fopen(nimi, "r");
-  const int staatus = zemtar::failist(fail, v);
+  const int pohjus = fail == nullptr ? errno : 0;
+  const int staatus = k.lopeta(zemtar::failist(k, fail, nimi, pohjus));
   if (fail != nullptr) std::fclose(fail);
-  ootab(v);
+  if (kaik()) kaik()->ootan_rida();
   return staatus;
 }
 }

@@ -1,5 +1,5 @@
-// Program entry: the banner, then the input mode the first argument chooses, and at the end
-// the check that everything printed has been written.
+// Program entry: the arguments, read once; the banner; the input mode the first argument
+// chooses, run; and at the end the check that everything printed has been written.
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -7,26 +7,43 @@
 #include <memory>
 #include <string_view>
 
-#include "frontend/ehitus.h"
 #include "frontend/sisendid.h"
+#include "frontend/vead.h"
+#include "lexer/ehitus.h"
 #include "platform/platvorm.h"
 #include "teated.h"
 
 namespace {
 
-using zemtar::kirjutaja;
+using zemtar::kaivitus;
 
-bool on(const char* valik, const char* nimi) {
-  return valik != nullptr && std::strcmp(valik, nimi) == 0;
-}
+enum tooviis { KASUREALT, FAILIST, KLAVIATUURILT, ABI, VERSIOON };
 
-// Where the run reads its lines: the script that "-f" names ("-": standard input), opened, or
-// nullptr when it cannot be; standard input for the keyboard; nullptr for the options that
-// read no lines.
-std::FILE* sisend(const char* valik, const char* nimi) {
-  if (on(valik, "-k") || on(valik, "--help") || on(valik, "--version")) return nullptr;
-  if (!on(valik, "-f") || on(nimi, "-")) return stdin;
-  return nimi != nullptr ? std::fopen(nimi, "r") : nullptr;
+// What the arguments ask for. Only the first two count: the option, and the expression or the
+// script after "-k" or "-f"; any other first argument starts the keyboard mode.
+struct argumendid {
+  tooviis viis = KLAVIATUURILT;
+  char* argument = nullptr;
+  int kasutamata = 1;  // the first of those that are not used
+  zemtar::kasutamata_vihje vihje = zemtar::VIHJETA;
+};
+
+argumendid loe_argumendid(int argc, char** argv) {
+  argumendid a;
+  if (argc < 2) return a;
+  const std::string_view valik = argv[1];
+  if (valik == "-k" || valik == "-f") {
+    a.viis = valik == "-k" ? KASUREALT : FAILIST;
+    a.argument = argc > 2 ? argv[2] : nullptr;
+    a.kasutamata = 3;
+    if (a.viis == KASUREALT) a.vihje = zemtar::VIHJE_AVALDIS;
+  } else if (valik == "--help" || valik == "--version") {
+    a.viis = valik == "--help" ? ABI : VERSIOON;
+    a.kasutamata = 2;
+  } else {
+    a.vihje = zemtar::VIHJE_VALIKUD;
+  }
+  return a;
 }
 
 // Closes the script that "-f" opened; standard input stays the C library's.
@@ -37,7 +54,7 @@ struct sulgeja {
 };
 
 // The usage text, the system's parts in it, with the program's name in place of each '@'.
-void kasutus(kirjutaja valja) {
+void kasutus(const zemtar::kirjutaja& valja) {
   for (std::string_view tekst :
        {zemtar::KASUTUS, zemtar::KASUTUS_SUSTEEM, zemtar::KASUTUS_OLEK, zemtar::KASUTUS_LOPP}) {
     for (std::size_t koht; (koht = tekst.find('@')) != std::string_view::npos;
@@ -49,20 +66,23 @@ void kasutus(kirjutaja valja) {
   }
 }
 
-int kaivita(const char* valik, const char* argument, std::FILE* sisse, kirjutaja valja) {
-  if (on(valik, "-f")) return zemtar::failist(sisse, valja);
-  if (on(valik, "-k")) return zemtar::kasurealt(argument, valja);
-  if (on(valik, "--help")) {
-    kasutus(valja);
-    return 0;
+int kaivita(kaivitus& k, const argumendid& a, std::FILE* sisse, int pohjus) {
+  switch (a.viis) {
+    case KASUREALT:
+      return zemtar::kasurealt(k, a.argument);
+    case FAILIST:
+      return zemtar::failist(k, sisse, a.argument, pohjus);
+    case ABI:
+      kasutus(k.valja());
+      return 0;
+    case VERSIOON:
+      k.valja().tekst(zemtar::PROGRAMM);
+      k.valja().tekst(" " ZEMTAR_VERSIOON "\n");
+      return 0;
+    case KLAVIATUURILT:
+      break;
   }
-  if (on(valik, "--version")) {
-    valja.tekst(zemtar::PROGRAMM);
-    valja.tekst(" " ZEMTAR_VERSIOON "\n");
-    return 0;
-  }
-  // Any other first argument is ignored.
-  return zemtar::klaviatuurilt(sisse, stdout, valja);
+  return zemtar::klaviatuurilt(k, sisse, stdout);
 }
 
 }  // namespace
@@ -72,9 +92,17 @@ int main(int argc, char** argv) {
   // with line editing; files and pipes get the texts' bytes as stored, and a start there spends
   // nothing on loading the locale. Only the character type: numbers keep the C library's ways.
   if (zemtar::on_terminal(stdout) || zemtar::on_terminal(stderr)) std::setlocale(LC_CTYPE, "");
-  const char* valik = argc > 1 ? argv[1] : nullptr;
-  const char* argument = argc > 2 ? argv[2] : nullptr;
-  const std::unique_ptr<std::FILE, sulgeja> sisse(sisend(valik, argument));
+  const argumendid a = loe_argumendid(argc, argv);
+  // Where the run reads its lines: the script that "-f" names ("-": standard input), opened
+  // (nullptr when it cannot be, and pohjus says why), or standard input for the keyboard.
+  std::FILE* skript = nullptr;
+  int pohjus = 0;
+  if (a.viis == KLAVIATUURILT || (a.viis == FAILIST && a.argument != nullptr)) skript = stdin;
+  if (a.viis == FAILIST && a.argument != nullptr && std::strcmp(a.argument, "-") != 0) {
+    skript = std::fopen(a.argument, "r");
+    pohjus = errno;
+  }
+  const std::unique_ptr<std::FILE, sulgeja> sisse(skript);
   // Input read from the file that the output is written to would bring the results back as
   // lines, without end: refused before anything is written there.
   if (sisse && zemtar::sama_fail(sisse.get(), stdout)) {
@@ -82,17 +110,21 @@ int main(int argc, char** argv) {
     return zemtar::HADA;
   }
   // Into a file or a pipe the output goes a block at a time, and all of it before the program
-  // waits for input; at a terminal, line by line as the C library sends it.
-  zemtar::plokk plokk;
-  const kirjutaja valja(stdout, zemtar::terminali_tahestik(stdout),
-                        zemtar::on_terminal(stdout) ? nullptr : &plokk);
-  valja.tekst(zemtar::PEALKIRI);
-  valja.tekst(zemtar::AUTOR);
-  const int staatus = kaivita(valik, argument, sisse.get(), valja);
-  // The last of the output leaves only now; a failure even here means the run failed.
-  valja.saada();
-  const bool korras = valja.korras();
-  if (std::fclose(stdout) != 0 || !korras) {
+  // waits for input; at a terminal, line by line as the C library sends it. A keyboard line
+  // is in sight there when it is typed there.
+  const bool terminal = zemtar::on_terminal(stdout);
+  kaivitus k(stdout, zemtar::valjundi_tahestik(stdout), terminal,
+             a.viis == KASUREALT ? kaivitus::KASUREALT
+             : a.viis == FAILIST ? kaivitus::FAILIST
+                                 : kaivitus::KLAVIATUURILT,
+             a.viis != KLAVIATUURILT || zemtar::on_terminal(stdin));
+  k.valja().tekst(zemtar::PEALKIRI);
+  k.valja().tekst(zemtar::AUTOR);
+  zemtar::teata_kasutamata(argc, argv, a.kasutamata, a.vihje);
+  const int staatus = k.lopeta(kaivita(k, a, sisse.get(), pohjus));
+  // A file system may refuse the output only when it is closed.
+  const bool kirjutatud = k.valja().korras();
+  if (std::fclose(stdout) != 0 && kirjutatud) {
     zemtar::teata_hadast(zemtar::VALJUND_EI_KIRJUTA, errno);
     return zemtar::HADA;
   }

@@ -1,5 +1,6 @@
 #include "frontend/ridade_lugeja.h"
 
+#include <cerrno>
 #include <cstring>
 #include <new>
 
@@ -14,45 +15,42 @@ constexpr std::size_t ALGNE_MAHT = 16 * 1024;
 
 }  // namespace
 
-ridade_lugeja::ridade_lugeja(std::FILE* sisse, const kirjutaja* valja)
-    : sisse(sisse), valja(valja) {}
+ridade_lugeja::ridade_lugeja(std::FILE* sisse) : sisse(sisse) {}
 
-bool ridade_lugeja::loe(std::string_view& rida) {
-  std::size_t otsitud = 0;  // bytes after algus known to hold no newline
-  std::size_t n = 0;
-  for (;;) {
-    const char* const ootel = puhver.get() + algus;
-    const void* reavahetus = lopp - algus > otsitud
-                                 ? std::memchr(ootel + otsitud, '\n', lopp - algus - otsitud)
-                                 : nullptr;
-    if (reavahetus != nullptr) {
-      n = static_cast<std::size_t>(static_cast<const char*>(reavahetus) - ootel) + 1;
-      break;
-    }
-    otsitud = lopp - algus;
-    if (!loe_juurde()) {
-      if (lopetus_ != OTSAS || lopp == algus) return false;
-      n = lopp - algus;
-      break;
-    }
-  }
+bool ridade_lugeja::anna(std::string_view& rida) {
   char* const r = puhver.get() + algus;
-  algus += n;
-  const bool reavahetusega = r[n - 1] == '\n';
-  const std::size_t sisu = reavahetusega ? n - 1 : n;
-  if (sisu > 0 && r[sisu - 1] == '\r') {
-    if (reavahetusega) r[sisu - 1] = '\n';
-    --n;
+  const std::size_t ootel = lopp - algus;
+  const void* reavahetus =
+      ootel > otsitud ? std::memchr(r + otsitud, '\n', ootel - otsitud) : nullptr;
+  std::size_t n = ootel;
+  if (reavahetus != nullptr) {
+    n = static_cast<std::size_t>(static_cast<const char*>(reavahetus) - r) + 1;
+  } else if (lopetus_ != OTSAS || ootel == 0) {
+    otsitud = ootel;
+    return false;
   }
-  rida = std::string_view(r, n);
+  algus += n;
+  otsitud = 0;
+  rida = std::string_view(r, ilma_cr(r, n));
   return true;
 }
 
-// Reads what the stream has ready behind the lines not yet handed out, moving them to the
-// front or growing the buffer first when there is no room. False at the end, on an error and
-// when the buffer cannot grow: a line that does not fit in memory ends the reading, not the
-// program, so that whatever came before it is kept. Not inlined: it runs once a block, and
-// within loe's loop it would cost every line.
+std::size_t ilma_cr(char* rida, std::size_t n) {
+  const bool reavahetusega = n > 0 && rida[n - 1] == '\n';
+  const std::size_t sisu = reavahetusega ? n - 1 : n;
+  if (sisu == 0 || rida[sisu - 1] != '\r') return n;
+  if (reavahetusega) rida[sisu - 1] = '\n';
+  return n - 1;
+}
+
+bool ridade_lugeja::ootaks() const {
+  return zemtar::ootaks(sisse);
+}
+
+// What the stream has ready goes behind the lines not yet handed out, which are moved to the
+// front, or the buffer grown, first when there is no room. A line that does not fit in memory
+// ends the reading, not the program, so that whatever came before it is kept. Not inlined: it
+// runs once a block, and within the loop over lines it would cost every line.
 [[gnu::noinline]] bool ridade_lugeja::loe_juurde() {
   if (lopetus_ != LOEB) return false;
   if (lopp == maht) {
@@ -73,10 +71,10 @@ bool ridade_lugeja::loe(std::string_view& rida) {
     algus = 0;
     lopp = ootel;
   }
-  if (valja != nullptr && ootaks(sisse)) valja->saada();
   const std::ptrdiff_t saadud = loe_valmis(sisse, puhver.get() + lopp, maht - lopp);
   if (saadud <= 0) {
     lopetus_ = saadud < 0 ? VIGA : OTSAS;
+    pohjus_ = saadud < 0 ? errno : 0;
     return false;
   }
   lopp += static_cast<std::size_t>(saadud);

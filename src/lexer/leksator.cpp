@@ -64,6 +64,13 @@ lekseem leksator::jargmine() {
   // Only the blank is skipped; a tab is a character like any other.
   while (asukoht < rida.size() && rida[asukoht] == ' ')
     ++asukoht;
+  const std::size_t algus = asukoht;
+  lekseem t = loe();
+  t.koht = algus;
+  return t;
+}
+
+lekseem leksator::loe() {
   // The end is not consumed, so a further call answers LOPP again.
   if (asukoht == rida.size() || rida[asukoht] == '\n') return lekseem::lopp();
 
@@ -87,7 +94,10 @@ lekseem leksator::jargmine() {
 // A Roman numeral where this program has them, else a variable (known by its lowercase
 // letter) or a letter that names nothing.
 lekseem leksator::loe_taht() {
-  if (auto rooma_arv = loe_rooma_arv(rida, asukoht)) return *rooma_arv;
+  const std::int64_t rooma_arv = loe_rooma_arv(rida, asukoht);
+  // A value past 32 bits is a number as the same value in digits is: the float nearest it.
+  if (rooma_arv >= 0) return lekseem::arv(static_cast<float>(rooma_arv));
+  if (rooma_arv == -1) return lekseem::viga(VIGANE_ROOMA_ARV);
   const int i = muutuja_indeks(static_cast<unsigned char>(rida[asukoht++]));
   return i < 0 ? lekseem::viga(LUBAMATU_SUMBOL) : lekseem::muutuja(static_cast<char>('a' + i));
 }

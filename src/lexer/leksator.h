@@ -17,11 +17,12 @@ class leksator {
   // alive while tokens are read. A NUL inside it is an ordinary (refused) character.
   void sea_rida(std::string_view rida);
 
-  // The next token. At a newline or the end of the text the answer is LOPP, and stays LOPP on
-  // every later call: nothing past the end is read.
+  // The next token, with the place where it begins. At a newline or the end of the text the
+  // answer is LOPP, and stays LOPP on every later call: nothing past the end is read.
   lekseem jargmine();
 
  private:
+  lekseem loe();
   lekseem loe_arv();
   lekseem loe_taht();
 

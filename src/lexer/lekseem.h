@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cfloat>
+#include <cstddef>
 #include <cstdint>
 
 namespace zemtar {
@@ -18,6 +19,8 @@ struct lekseem {
   float vaartus;
   // MUUTUJA and TEHE: the character; VIGA: the message, a static text; ARV: 0.
   std::intptr_t lisa;
+  // Where the token begins in its line, in bytes; a token the evaluator makes stands nowhere.
+  std::size_t koht = 0;
 
   char mark() const { return static_cast<char>(lisa); }
   const char* teade() const { return reinterpret_cast<const char*>(lisa); }

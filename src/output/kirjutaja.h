@@ -1,6 +1,7 @@
 // Where the programs print: a stream, the character set in which its reader gets the fixed
-// texts' letters, and a block in which bytes for a file or a pipe gather. What the user typed
-// goes out as it came, but for the control bytes of a line shown back at a terminal.
+// texts' letters, whether a person reads it at a terminal, and a block in which bytes for a
+// file or a pipe gather. What the user typed goes out as it came, but for the control bytes of
+// a line shown back at a terminal.
 #pragma once
 
 #include <cstddef>
@@ -22,11 +23,16 @@ struct plokk {
 
 class kirjutaja {
  public:
-  // Copied freely, as a stream pointer is; copies share the stream and the block. tahed is the
-  // set of a terminal's reader, SAMA for a file or a pipe. A bare stream (a test's buffer,
-  // say) gets every byte as stored, at once.
-  kirjutaja(std::FILE* voog, tahestik tahed = tahestik::SAMA, plokk* kogu = nullptr)
-      : voog(voog), tahed(tahed), kogu(kogu) {}
+  // tahed is the set of the texts' reader (SAMA: the bytes as stored). At a terminal, or a
+  // console like the web page, lines are shown back so that a person can see them, and a
+  // message can point into them. A bare stream (a test's buffer, say) gets every byte as
+  // stored, at once.
+  kirjutaja(std::FILE* voog, tahestik tahed = tahestik::SAMA, bool terminal = false,
+            plokk* kogu = nullptr)
+      : voog(voog), tahed(tahed), terminal(terminal), kogu(kogu) {}
+  virtual ~kirjutaja() = default;
+  kirjutaja(const kirjutaja&) = delete;
+  kirjutaja& operator=(const kirjutaja&) = delete;
 
   // A fixed text, or a line made of one and of ASCII, its letters in the reader's set.
   void tekst(std::string_view t) const {
@@ -52,20 +58,24 @@ class kirjutaja {
   // A line the user wrote, shown back. At a terminal its control bytes show as cat -v shows
   // them (^[, ^?, M-^[), so that no line can drive the terminal; tab and newline stay.
   void kaja(std::string_view rida) const {
-    if (tahed == tahestik::SAMA) {
-      baidid(rida);
-    } else {
+    if (terminal) {
       nahtavalt(rida);
+    } else {
+      baidid(rida);
     }
   }
+  // Under a line shown after the prompt: blanks, and a caret under byte koht as the terminal
+  // shows it (a UTF-8 letter one column, ^[ two; a tab stays a tab); after a newline in the
+  // line, under what follows it.
+  void osuti(std::string_view rida, std::size_t koht) const;
 
-  // Hands everything gathered to the stream and flushes it: before a read that waits for the
-  // user, and at the end.
+  // Hands everything gathered to the stream and flushes it.
   void saada() const;
 
-  // Whether every write so far has gone through. The stream keeps the record, so copies of a
-  // writer agree, and a failure is seen wherever it is asked next.
+  // Whether every write so far has gone through; the stream keeps the record.
   bool korras() const { return std::ferror(voog) == 0; }
+  // The system's reason (an errno value) for the first write that failed; 0 if none is known.
+  int pohjus() const { return pohjus_; }
 
  private:
   void teisenda(std::string_view t) const;
@@ -73,10 +83,15 @@ class kirjutaja {
   void ule_ploki(std::string_view b) const;
   // The block's bytes to the stream, which leaves the block empty.
   void anna_plokk() const;
+  // Bytes to the stream; then the reason, if they were the first to fail.
+  void kirjuta(std::string_view b) const;
+  void jata_meelde() const;
 
   std::FILE* voog;
   tahestik tahed;
+  bool terminal;
   plokk* kogu;
+  mutable int pohjus_ = 0;
 };
 
 }  // namespace zemtar

@@ -1,6 +1,8 @@
 #include "output/tahestik.h"
 
 #include <array>
+#include <cctype>
+#include <cstdlib>
 
 #include "platform/platvorm.h"
 
@@ -70,7 +72,21 @@ constexpr kujud JUHTBAIDID = juhtbaidid(true);
 
 }  // namespace
 
-tahestik terminali_tahestik(std::FILE* voog) {
+tahestik valjundi_tahestik(std::FILE* voog) {
+  if (const char* nimi = std::getenv("ZEMTAR_KOODISTIK")) {
+    // Compared in capitals without hyphens, which leaves room for the name's usual spellings.
+    char kuju[16] = {};
+    std::size_t n = 0;
+    for (; *nimi != '\0' && n < sizeof kuju - 1; ++nimi) {
+      if (*nimi != '-' && *nimi != '_')
+        kuju[n++] = static_cast<char>(std::toupper(static_cast<unsigned char>(*nimi)));
+    }
+    const std::string_view koodistik(kuju, n);
+    if (koodistik == "UTF8") return tahestik::UTF8;
+    for (std::string_view latin : {"ISO88591", "ISO885913", "ISO885915", "CP1257"}) {
+      if (koodistik == latin) return tahestik::LATIN;
+    }
+  }
   return on_terminal(voog) ? tahestik_nimest(terminali_koodistik()) : tahestik::SAMA;
 }
 

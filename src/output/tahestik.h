@@ -14,9 +14,10 @@ enum class tahestik {
   ASCII,  // a, o, o, u: the C locale and every set not known here
 };
 
-// The set of the terminal's reader when the stream is a terminal; otherwise the texts' bytes as
-// stored, whatever the terminal would show.
-tahestik terminali_tahestik(std::FILE* voog);
+// The set in which the texts' letters go to the stream: the one that ZEMTAR_KOODISTIK names
+// (UTF-8, ISO-8859-1, -13, -15 or CP1257, in any case, the hyphens optional), for any stream;
+// else at a terminal its reader's; else the bytes as stored, whatever the terminal would show.
+tahestik valjundi_tahestik(std::FILE* voog);
 
 // The set that a locale's codeset name (as nl_langinfo(CODESET) gives it) stands for.
 tahestik tahestik_nimest(std::string_view koodistik);

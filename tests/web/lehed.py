@@ -59,9 +59,13 @@ def kontrolli(d, programm, kaust, linux, skriptid):
     a, a4, nulliga, x, xx = VASTUSED[programm]
     omistus, avaldis = f"Muutuja a väärtus={a}\n", f"Avaldise väärtus={a4}\n"
     tekst = ALGUS
+    # A message is preceded by a caret under where the line failed; control characters echo
+    # as at a terminal, bidi ones named.
     for sisend, kaja, vastus in [("a=2+3", "a=2+3", omistus), ("a*4", "a*4", avaldis),
-                                 ("1/0", "1/0", nulliga),
-                                 # control characters as a terminal echoes them; bidi ones named
+                                 ("1/0", "1/0", "  ^\n" + nulliga),
+                                 ("2+%", "2+%", "   ^\nViga: Lubamatu sümbol real!\n"),
+                                 ("(1+2", "(1+2",
+                                  "     ^\nViga: Magasin pole tühi! (kontrolli sulge)\n"),
                                  ("abi\x1b\x07\x85\u202e", "abi^[^GM-BM-^E<U+202E>",
                                   juhised(f"{linux}/{programm}"))]:
         js("rida.value = arguments[0]", sisend)
@@ -78,11 +82,11 @@ def kontrolli(d, programm, kaust, linux, skriptid):
            "document.dispatchEvent(new DragEvent('drop', {dataTransfer: t}))", "x=7\nx*x\nabi\n")
         tekst = tekst[:-1] + f"{programm} -f s.txt\n"
     oota(tekst := tekst + f"{PEALKIRI}:x=7\nMuutuja x väärtus={x}\n:x*x\nAvaldise "
-         f"väärtus={xx}\n:abi\nViga: Muutuja väärtustamata!\n:")
+         f"väärtus={xx}\n:abi\n ^\nViga: Muutuja väärtustamata!\n:")
     # Esc drops the line; the buttons beside it recall lines as Up and Down do.
     rida().send_keys(Keys.UP * 3 + Keys.ESCAPE)
     assert rida().get_attribute("value") == ""
-    for nupp in ["eelmine"] * 4 + ["jargmine"]:
+    for nupp in ["eelmine"] * 6 + ["jargmine"]:
         d.find_element("id", nupp).click()
     rida().send_keys(Keys.ENTER)
     oota(tekst := tekst + "a*4\n" + avaldis + ":")

@@ -100,17 +100,18 @@ void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
 }
 
 // Keys, and each program's screen after its greeting: the letters at the code pages of Estonian
-// and English Windows and UTF-8; the console's editing; Ctrl-Z Enter ends; Ctrl-C drops a line.
+// and English Windows and UTF-8, and a caret under where a line failed; the console's editing;
+// Ctrl-Z Enter ends; Ctrl-C drops a line.
 TEST(Konsool, ShowsLettersEditsAndEnds) {
   const struct {
     std::string klahvid, rooma, lihtne;
     std::vector<UINT> koodilehed = {CP_UTF8};
   } read[] = {
       {"a=5\na*3\n\xE4=5\n1/0\nabi\nvalju\n",
-       ":a=5\n" + mv('a') + "V\n:a*3\n" + AV + "XV\n:\xE4=5\n" + NIMI + ":1/0\n" + NULLIGA +
-           ":abi\n" + JUHISED + ":valju\n",
-       ":a=5\n" + mv('a') + "5.000000\n:a*3\n" + AV + "15.000000\n:\xE4=5\n" + NIMI + ":1/0\n" +
-           LIHTNE_NULLIGA + ":abi\n" + LIHTNE_JUHISED + ":valju\n",
+       ":a=5\n" + mv('a') + "V\n:a*3\n" + AV + "XV\n:\xE4=5\n ^\n" + NIMI + ":1/0\n  ^\n" +
+           NULLIGA + ":abi\n" + JUHISED + ":valju\n",
+       ":a=5\n" + mv('a') + "5.000000\n:a*3\n" + AV + "15.000000\n:\xE4=5\n ^\n" + NIMI +
+           ":1/0\n  ^\n" + LIHTNE_NULLIGA + ":abi\n" + LIHTNE_JUHISED + ":valju\n",
        {437, 775, 850, 1257, 65001}},
       {"12+3" + VASAK + VASAK + "\b0\n+2" + HOME + "1" + END + "0\n" + YLES + "\n" + CTRL_Z + "\n",
        ":10+3\n" + AV + "XIII\n" + korda(":1+20\n" + AV + "XXI\n", 2) + ":^Z\n",
