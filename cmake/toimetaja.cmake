@@ -45,7 +45,7 @@ elseif(ZEMTAR_TOIMETAJA STREQUAL none)
   return()
 endif()
 
-target_sources(zemtar_uhine PRIVATE src/platform/posix/libedit.cpp src/platform/posix/ajalugu.cpp
+target_sources(zemtar_uhine PRIVATE src/platform/posix/libedit.cpp
                                    src/platform/posix/ajaloofail.cpp)
 if(ZEMTAR_TOIMETAJA STREQUAL static)
   if(NOT arhiivid_olemas)

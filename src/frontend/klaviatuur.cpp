@@ -1,12 +1,16 @@
 #include "frontend/klaviatuur.h"
 
 #include "frontend/ehitus.h"
+#include "frontend/sisendid.h"
 #include "teated.h"
 
 namespace zemtar {
 
 klaviatuur::klaviatuur(std::FILE* sisse, std::FILE* valja)
-    : valja(valja), lugeja(sisse), toimetaja(ava_toimetaja(sisse, valja, PROGRAMM)) {}
+    : valja(valja),
+      lugeja(sisse),
+      toimetaja(ava_toimetaja(sisse, valja, PROGRAMM, [](const char* mis) { teata_hadast(mis); })) {
+}
 
 bool klaviatuur::loe(std::string_view& rida) {
   if (toimetaja) return loe_rida(toimetaja.get(), VIIP, rida);

@@ -1,6 +1,9 @@
 // Both programs as processes, in every mode and at a pseudo-terminal. Big inputs made here.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -9,6 +12,7 @@
 #include <thread>
 
 #include "e2e/protsess.h"
+#include "platform/posix/ajaloofail.h"
 
 namespace {
 
@@ -217,14 +221,13 @@ TEST(Terminalis, EditsAndKeepsHistory) {
         {"XDG_STATE_HOME=~/olek"}, {"2*3\r", "\r", "  \r", "xyz", CTRL_C, YLES + "\r", "valju\r"},
         TERE + ":2*3\n" + AV_ + "VI\n:\n" + LOPP_ + ":\n" + LOPP_ + ":xyz\n:2*3\n" + AV_ +
             "VI\n:valju\n");
-  // Earlier runs' lines, blanks as libedit writes them; a line is added; 1,001 are not too many.
-  kodus("(printf \"$H\"; seq 999; printf '%s\\n' '1000\\040-\\0401') >a",
-        "(printf \"$H\"; seq 999; printf '%s\\n' '1000\\040-\\0401' '1000\\040-\\04010') | cmp - a",
+  // Earlier runs' lines, blanks as libedit writes them; a line is added, and 2,001 lines are
+  // cut back to the last 1,000. With ZEMTAR_AJALUGU empty none is kept.
+  kodus("(printf \"$H\"; seq 1999; printf '%s\\n' '2000\\040-\\0401') >a",
+        "(printf \"$H\"; seq 1002 1999; printf '%s\\n' '2000\\040-\\0401' '2000\\040-\\04010') | "
+        "cmp - a",
         {"ZEMTAR_AJALUGU=~/a"}, {YLES + "0\r", CTRL_D},
-        TERE + ":1000 - 10\n" + AV_ + "CMXC\n:^D\n");
-  // A file that is not a history is not written over; with ZEMTAR_AJALUGU empty none is kept.
-  kodus("echo Kallis Mari! >a", "echo Kallis Mari! | cmp - a", {"ZEMTAR_AJALUGU=~/a"},
-        {YLES + "1\r", CTRL_D});
+        TERE + ":2000 - 10\n" + AV_ + "MCMXC\n:^D\n");
   kodus("mkdir -p .local/state/zemtar && printf \"${H}7*6\\n\" >.local/state/zemtar/zemtar.ajalugu",
         "printf \"${H}7*6\\n\" | cmp - .local/state/zemtar/zemtar.ajalugu", {"ZEMTAR_AJALUGU="},
         {YLES + "\r", "1\r", CTRL_D}, TERE + ":\n" + LOPP_ + ":1\n" + AV_ + "I\n:^D\n");
@@ -253,21 +256,92 @@ TEST(Terminalis, ShowsControlBytesInTheEcho) {
   });
 }
 
-// The history file is the user's: a link stays a link; anything but a regular file is neither
-// read nor written, nor waited for; mode and owner are kept; a read-only or another user's file
-// is left as it is; past 2,000 lines the file is cut to its last 1,000.
-TEST(Terminalis, HistoryFileIsTheUsers) {
+// No lock held on the history stalls a prompt, and it is told once; every byte typed reaches
+// the line in any locale, shown as libedit shows a character it cannot (a byte of no character
+// is "\U+DCxx"); a terminal type of control bytes is shown as the echo shows them.
+TEST(Terminalis, NeverWaitsNorDropsAByte) {
   if (!ZEMTAR_TOIMETAB) GTEST_SKIP() << "built without line editing (ZEMTAR_LIBEDIT=none)";
-  kodus("mkfifo a", "test -p a");
-  kodus("printf \"$E\" >f && ln -s f a", "test -L a && printf \"${E}1\\n\" | cmp - f");
-  kodus("printf \"$E\" >a && chmod 400 a", "printf \"$E\" | cmp - a && test $(stat -c %a a) = 400");
-  kodus("(printf \"$H\"; seq 2000) >a && chmod 640 a",
-        "(printf \"$H\"; seq 1002 2000; echo 1) | cmp - a && test $(stat -c %a a) = 640");
-  if (geteuid() != 0) return;  // only root makes device nodes and gives a file away
-  kodus("mknod seade c 1 3 && ln -s seade a", "test -L a && test -c seade");
-  kodus("mknod a c 1 5", "test -c a");
-  kodus("printf \"$E\" >a && chown 4321 a",
-        "printf \"$E\" | cmp - a && test $(stat -c %u a) = 4321");
+  kodus("printf \"$E\" >a", "printf \"$E\" | cmp - a", {"ZEMTAR_AJALUGU=~/a"},
+        {YLES + "1\r", CTRL_D},
+        TERE + "zemtar: ajaloofail on lukus, varasemaid ridu ei loetud\n:1\n" + AV_ + "I\n:^D\n",
+        "/bin/sh", {"-c", "exec 9>>~/a && flock 9 && exec \"$0\"", ZEMTAR});
+  const std::string sumbol = "Viga: Lubamatu sumbol real!\n";
+  for (const char* programm : {ZEMTAR, ZEMTAR_LIHTNE}) {
+    kodus("true", "true", {"LC_ALL=C", "ZEMTAR_AJALUGU="},
+          {"2\xC3\x97"
+           "3\r",
+           "10\xE4+5\r", CTRL_D},
+          TERE + ":2\\U+DCC3\\U+DC973\n" + sumbol + ":10\\U+DCE4+5\n" + sumbol + ":^D\n", programm);
+    kodus("true", "true", {"LC_ALL=C.UTF-8", "ZEMTAR_AJALUGU="}, {"10\xE4+5\r", CTRL_D},
+          TERE_UTF8 + ":10\\U+DCE4+5\nViga: Lubamatu s\xC3\xBCmbol real!\n:^D\n", programm);
+  }
+  kodus("true", "true", {"TERM=\x1b]0;x\x07", "ZEMTAR_AJALUGU="}, {"1\r", CTRL_D},
+        TERE + "No entry for terminal type \"^[]0;x^G\";\nusing dumb terminal settings.\n:1\n" +
+            AV_ + "I\n:^D\n");
+}
+
+// The history file itself, keeping two lines, in a folder the shell fills: the lines read, what
+// is told, and what the shell finds after "x y" is added, with a change made or the lock held
+// meanwhile, or with the file's size limited.
+void ajaloos(const std::string& enne, const std::vector<std::string>& read,
+             const std::string& parast, const std::string& teade = "",
+             const std::string& vahel = "true", const std::string& nimi = "a", int lukk = 0,
+             rlim_t piir = RLIM_INFINITY) {
+  SCOPED_TRACE(enne + " | " + vahel + " | " + nimi);
+  static std::string teated;
+  const fs::path kaust = ajutine_kaust();
+  ASSERT_TRUE(kaustas(kaust, enne));
+  const int lukus = lukk != 0 ? open((kaust / "a").c_str(), O_RDONLY) : -1;
+  flock(lukus, lukk);
+  teated.clear();
+  zemtar::ajaloofail fail((kaust / nimi).string(), 2, [](const char* mis) { teated += mis; });
+  EXPECT_EQ(fail.loe(), read);
+  ASSERT_TRUE(kaustas(kaust, vahel));
+  rlimit vana, uus;
+  getrlimit(RLIMIT_FSIZE, &vana);
+  uus = {piir, vana.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &uus);
+  fail.lisa("x y");
+  setrlimit(RLIMIT_FSIZE, &vana);
+  close(lukus);
+  EXPECT_EQ(teated, teade);
+  EXPECT_TRUE(kaustas(kaust, parast));
+  fs::remove_all(kaust);
+}
+
+// A history of these lines as the shell writes it.
+std::string ajalugu(const std::string& read) {
+  return "printf \"$H\"; printf '%s\\n' " + read;
+}
+
+TEST(Terminalis, HistoryFileIsTheUsers) {
+  const std::string E = "printf \"$E\"", VOORAS = "ajaloofaili ei looda teise kasutaja kausta",
+                    comm = "/proc/" + std::to_string(getpid()) + "/comm";
+  signal(SIGXFSZ, SIG_IGN);
+  // Made with its folders for the user alone; blanks and backslashes written in octal. Past
+  // twice two lines, cut back to two in place; a last line without its newline is one too.
+  ajaloos("true", {}, "(" + ajalugu("'x\\040y'") + ") | cmp - k/l/a", "", "true", "k/l/a");
+  ajaloos("(" + ajalugu("1 '2\\0403' '\\134'") + ") >a", {"2 3", "\\"},
+          "(" + ajalugu("1 '2\\0403' '\\134' 'x\\040y'") + ") | cmp - a");
+  ajaloos("printf \"${H}1\\n2\\n3\\n4\" >f && chmod 640 f && ln -s f a", {"3", "4"},
+          "(" + ajalugu("4 'x\\040y'") + ") | cmp - f && test -L a && test $(stat -c %a f) = 640");
+  // Only a history, a regular file on a disk that the user may write as it is at the time; a
+  // line cut short undone; no wait for a lock held, and that told once.
+  ajaloos("echo Kallis Mari! >a", {}, "echo Kallis Mari! | cmp - a");
+  ajaloos("mkfifo a", {}, "test -p a");
+  ajaloos("ln -s f a", {}, "test ! -e f");
+  ajaloos(E + " >a && chmod 400 a", {"7"}, E + " | cmp - a && test $(stat -c %a a) = 400");
+  ajaloos(E + " >a", {"7"}, E + " | cmp - a", "", "chmod 400 a");
+  ajaloos("true", {}, "test $(head -c 12 " + comm + ") != _HiStOrY_V2_", "", "true", comm);
+  ajaloos(E + " >a", {"7"}, E + " | cmp - a", "", "true", "a", 0, 20);
+  ajaloos(E + " >a", {"7"}, E + " | cmp - a", "ajaloofail on lukus, rida j\xE4i salvestamata",
+          "true", "a", LOCK_SH);
+  if (geteuid() != 0) return;  // only root gives files and folders away and makes devices
+  ajaloos(E + " >a && chown 4321 a", {"7"}, E + " | cmp - a && test $(stat -c %u a) = 4321");
+  ajaloos(E + " >a", {"7"}, E + " | cmp - a", "", "chown 4321 a");
+  ajaloos("mknod s c 1 3 && ln -s s a", {}, "test -L a && test -c s");
+  ajaloos("mkdir k && chown 4321 k", {}, "test ! -e k/.local", VOORAS, "true", "k/.local/a");
+  ajaloos("mkdir k && chown 4321 k", {}, "test ! -e k/a", VOORAS, "true", "k/a");
 }
 
 // Two programs typing at once into one history keep every line of both.

@@ -50,7 +50,7 @@ rea_toimetaja* ava_toimetaja(HANDLE sisse, std::FILE* valja, konsooli_lugeja loe
   return new rea_toimetaja{sisse, valja, loe, {}, {}};
 }
 
-rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char*) {
+rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char*, teataja) {
   if (!on_terminal(sisse) || !on_terminal(valja)) return nullptr;
   return ava_toimetaja(kasitseja(sisse), valja, ReadConsoleW);
 }
