@@ -18,8 +18,7 @@ TEST(Utf16, UTF8WhereWellFormedTheCodePageElsewhere) {
     tahed.resize(zemtar::utf16(baidid, 1252, tahed.data()));
     EXPECT_EQ(tahed, oodatud) << baidid;
   }
-  // A double-byte code page's pairs stay whole, an ASCII second byte too (Shift-JIS).
-  wchar_t tahed[5];
+  wchar_t tahed[5];  // Shift-JIS: a pair whose second byte is ASCII stays whole
   EXPECT_EQ(std::wstring(tahed, zemtar::utf16("\x83\x5C\x81@a", 932, tahed)), L"\u30BD\u3000a");
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 
 namespace zemtar {
@@ -30,10 +31,9 @@ std::string kodeeri(std::string_view rida) {
   std::string baidid;
   for (const char c : rida) {
     const auto b = static_cast<unsigned char>(c);
-    const char kood[] = {'\\', static_cast<char>('0' + (b >> 6)),
-                         static_cast<char>('0' + (b >> 3 & 7)), static_cast<char>('0' + (b & 7))};
-    const bool sama = b > ' ' && b != '\\' && b != 0x7F;
-    baidid.append(sama ? &c : kood, sama ? 1 : sizeof kood);
+    char kood[5] = {c};
+    if (b <= ' ' || b == '\\' || b == 0x7F) std::snprintf(kood, sizeof kood, "\\%03o", b);
+    baidid += kood;
   }
   return baidid + '\n';
 }
@@ -42,13 +42,10 @@ std::string kodeeri(std::string_view rida) {
 std::string dekodeeri(std::string_view r) {
   std::string tekst;
   for (std::size_t i = 0; i < r.size(); ++i) {
-    const std::string_view e = r.substr(i + 1, 3);
-    if (r[i] == '\\' && e.size() == 3 && e.find_first_not_of("01234567") == e.npos) {
-      tekst += static_cast<char>((e[0] - '0') << 6 | (e[1] - '0') << 3 | (e[2] - '0'));
-      i += 3;
-    } else {
-      tekst += r[i];
-    }
+    const std::string e(r.substr(i + 1, 3));
+    const bool kood = r[i] == '\\' && e.size() == 3 && e.find_first_not_of("01234567") == e.npos;
+    tekst += kood ? static_cast<char>(std::stoi(e, nullptr, 8)) : r[i];
+    i += kood ? 3 : 0;
   }
   return tekst;
 }
@@ -71,10 +68,10 @@ bool sobib(int fd, bool kirjutada, off_t& suurus) {
   struct stat olek;
   struct statfs fs;
   char pais[PAIS.size()];
-  if (fstat(fd, &olek) != 0 || !S_ISREG(olek.st_mode) || fstatfs(fd, &fs) != 0 ||
-      fs.f_type == PROC_SUPER_MAGIC || fs.f_type == SYSFS_MAGIC ||
-      (kirjutada && (olek.st_uid != geteuid() || (olek.st_mode & S_IWUSR) == 0)))
-    return false;
+  const bool korras = fstat(fd, &olek) == 0 && S_ISREG(olek.st_mode) && fstatfs(fd, &fs) == 0 &&
+                      fs.f_type != PROC_SUPER_MAGIC && fs.f_type != SYSFS_MAGIC &&
+                      (!kirjutada || (olek.st_uid == geteuid() && (olek.st_mode & S_IWUSR) != 0));
+  if (!korras) return false;
   suurus = olek.st_size;
   return suurus == 0 || (pread(fd, pais, sizeof pais, 0) == PAISE_LOPP &&
                          PAIS == std::string_view(pais, sizeof pais));
@@ -84,7 +81,7 @@ bool sobib(int fd, bool kirjutada, off_t& suurus) {
 // read backwards a block at a time; -1 if the file cannot be read. A last line without its
 // newline is a line too.
 off_t algus(int fd, off_t lopp, int ridu) {
-  char puhver[1 << 14];
+  char puhver[BUFSIZ];
   for (off_t koht = lopp - 1; koht > PAISE_LOPP;) {
     const off_t plokk = std::min<off_t>(sizeof puhver, koht - PAISE_LOPP);
     koht -= plokk;
@@ -100,11 +97,12 @@ off_t algus(int fd, off_t lopp, int ridu) {
 // ends after the last whole line written. False if it cannot be left so.
 bool loika(int fd, off_t lopp, int maht) {
   const off_t a = algus(fd, lopp, maht);
-  std::string baidid(a >= 0 ? static_cast<std::size_t>(lopp - a) : 0, '\0');
-  if (a < 0 || pread(fd, baidid.data(), baidid.size(), a) != lopp - a) return true;
+  std::string baidid(static_cast<std::size_t>(lopp - a), '\0');
+  if (pread(fd, baidid.data(), baidid.size(), a) != static_cast<ssize_t>(baidid.size()))
+    return true;
   const ssize_t n = pwrite(fd, baidid.data(), baidid.size(), PAISE_LOPP);
-  const std::size_t terve = std::string_view(baidid).substr(0, n < 0 ? 0 : n).rfind('\n') + 1;
-  return n < 0 || ftruncate(fd, PAISE_LOPP + static_cast<off_t>(terve)) == 0;
+  if (n <= 0) return true;  // nothing written
+  return ftruncate(fd, PAISE_LOPP + static_cast<off_t>(baidid.rfind('\n', n - 1) + 1)) == 0;
 }
 
 }  // namespace
@@ -114,11 +112,11 @@ ajaloofail::ajaloofail(std::string nimi, int maht, void (*teata)(const char*))
 
 std::vector<std::string> ajaloofail::loe() {
   std::vector<std::string> read;
-  off_t suurus;
+  off_t suurus = 0;
   const int fd = ava(O_RDONLY, LOCK_SH, LUKUS_ALGUL, suurus);
-  if (fd < 0) return read;
+  if (fd == -1) return read;
   const off_t a = algus(fd, suurus, maht);
-  std::string baidid(a >= 0 && a < suurus ? static_cast<std::size_t>(suurus - a) : 0, '\0');
+  std::string baidid(static_cast<std::size_t>(suurus - a), '\0');
   if (pread(fd, baidid.data(), baidid.size(), a) == static_cast<ssize_t>(baidid.size())) {
     for (std::size_t k = 0; k < baidid.size();) {
       const std::size_t lopp = std::min(baidid.find('\n', k), baidid.size());
@@ -131,10 +129,10 @@ std::vector<std::string> ajaloofail::loe() {
 }
 
 void ajaloofail::lisa(std::string_view rida) {
-  off_t suurus;
+  off_t suurus = 0;
   char viimane = '\n';
   const int fd = ava(O_RDWR, LOCK_EX, LUKUS, suurus);
-  if (fd < 0) return;
+  if (fd == -1) return;
   std::string baidid(suurus == 0 ? PAIS : "");
   if (suurus > 0 && pread(fd, &viimane, 1, suurus - 1) == 1 && viimane != '\n') baidid += '\n';
   baidid += kodeeri(rida);
@@ -158,16 +156,15 @@ int ajaloofail::ava(int kuidas, int lukk, const char* lukus, off_t& suurus) {
   const int puudub = stat(nimi.c_str(), &olek) == 0 ? 0 : errno;
   if (puudub == ENOENT && kuidas == O_RDONLY) return -1;  // nothing yet
   const int lipud = kuidas | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-  int fd = -1;
-  if (puudub == 0 ? S_ISREG(olek.st_mode) : puudub == ENOENT && tee_kaustad())
-    fd = open(nimi.c_str(), lipud | (puudub ? O_CREAT | O_EXCL : 0), 0600);
-  if (fd >= 0 && !lukusta(fd, lukk)) {
+  const bool avada = puudub == 0 ? S_ISREG(olek.st_mode) : puudub == ENOENT && tee_kaustad();
+  const int fd = avada ? open(nimi.c_str(), lipud | (puudub ? O_CREAT | O_EXCL : 0), 0600) : -1;
+  if (fd != -1 && !lukusta(fd, lukk)) {
     teata_kord(lukus);
     close(fd);
     return -1;
   }
-  if (fd >= 0 && sobib(fd, kuidas == O_RDWR, suurus)) return fd;
-  if (fd >= 0) close(fd);
+  if (fd != -1 && sobib(fd, kuidas == O_RDWR, suurus)) return fd;
+  close(fd);     // closing -1 changes nothing
   nimi.clear();  // no history from now on
   return -1;
 }
