@@ -238,13 +238,12 @@ TEST(Terminalis, EditsAndKeepsHistory) {
   // bytes named as the echo shows them. In UTF-8 every letter of the texts is UTF-8.
   const std::string sumbol = "Viga: Lubamatu sumbol real!\n", x = "2\xC3\x97", e4 = "10\xE4+5\r";
   for (const char* programm : {ZEMTAR, ZEMTAR_LIHTNE}) {
-    kodus("printf \"$E\" >a", "printf \"$E\" | cmp - a", {"LC_ALL=C", "ZEMTAR_AJALUGU=~/a"},
-          {x + "3\r", e4, CTRL_D},
+    kodus("printf \"$E\" >a", "printf \"$E\" | cmp - a",
+          {"LC_ALL=C", "ZEMTAR_AJALUGU=~/a", "T=\x1b]0;x\x07"}, {x + "3\r", e4, CTRL_D},
           TERE + "No entry for terminal type \"^[]0;x^G\";\nusing dumb terminal settings.\n" +
               fs::path(programm).filename().string() + ": ajaloofail on lukus, varasemaid ridu " +
               "ei loetud\n:2\\U+DCC3\\U+DC973\n" + sumbol + ":10\\U+DCE4+5\n" + sumbol + ":^D\n",
-          "/bin/sh",
-          {"-c", "exec 9>>~/a && flock 9 && TERM=$(printf '\\33]0;x\\7') exec \"$0\"", programm});
+          "/bin/sh", {"-c", "exec 9>>~/a && flock 9 && TERM=$T exec \"$0\"", programm});
     kodus("true", "true", {"LANG=C.UTF-8", "ZEMTAR_AJALUGU="}, {"x\r", "2(3)\r", e4, CTRL_D},
           TERE_UTF8 +
               ":x\nViga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:2(3)\nViga: '(' tehtem\xC3\xA4" +

@@ -162,7 +162,7 @@ void jata_meelde(rea_toimetaja& t, std::wstring rida) {
   if (!rida.empty() && rida.back() == L'\n') rida.pop_back();
   HistEventW syndmus;
   if (rida.find_first_not_of(L" \t") == std::wstring::npos ||
-      (history_w(t.kirjed, &syndmus, H_FIRST) == 0 && rida == syndmus.str))
+      (history_w(t.kirjed, &syndmus, H_FIRST) == 0 && std::wcscmp(rida.c_str(), syndmus.str) == 0))
     return;
   history_w(t.kirjed, &syndmus, H_ENTER, rida.c_str());
   t.fail.lisa(baidid(rida));
