@@ -215,8 +215,8 @@ TEST(Terminalis, EditsAndKeepsHistory) {
       {"1+1" + VASAK + VASAK + "0" + HOME + DELETE + END + BACKSPACE + "5" + CTRL_D + "\r", CTRL_D},
       TERE + ":0+5\n" + AV_ + "5.000000\n:^D\n", ZEMTAR_LIHTNE);
   // Up recalls this run's line; Ctrl-C drops a line, kept out of the history as blank lines
-  // and a repeat are. A file of no lines yet is a history.
-  kodus("mkdir -p olek/zemtar && printf \"$H\" >olek/zemtar/zemtar.ajalugu",
+  // and a repeat are. An empty file is a history.
+  kodus("mkdir -p olek/zemtar && : >olek/zemtar/zemtar.ajalugu",
         "printf \"${H}2*3\\nvalju\\n\" | cmp - olek/zemtar/zemtar.ajalugu",
         {"XDG_STATE_HOME=~/olek"}, {"2*3\r", "\r", "  \r", "xyz", CTRL_C, YLES + "\r", "valju\r"},
         TERE + ":2*3\n" + AV_ + "VI\n:\n" + LOPP_ + ":\n" + LOPP_ + ":xyz\n:2*3\n" + AV_ +

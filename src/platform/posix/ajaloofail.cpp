@@ -77,19 +77,19 @@ bool sobib(int fd, bool kirjutada, off_t& suurus) {
                          PAIS == std::string_view(pais, sizeof pais));
 }
 
-// Where the last ridu lines before lopp start (where the lines start, if there are no more),
-// read backwards a block at a time; -1 if the file cannot be read. A last line without its
-// newline is a line too.
+// Where the last ridu lines before lopp start (where the lines start, if there are no more or
+// the file cannot be read; its end, if it is too short to have any), read backwards a block at
+// a time. A last line without its newline is a line too.
 off_t algus(int fd, off_t lopp, int ridu) {
   char puhver[BUFSIZ];
   for (off_t koht = lopp - 1; koht > PAISE_LOPP;) {
     const off_t plokk = std::min<off_t>(sizeof puhver, koht - PAISE_LOPP);
     koht -= plokk;
-    if (pread(fd, puhver, static_cast<std::size_t>(plokk), koht) != plokk) return -1;
+    if (pread(fd, puhver, static_cast<std::size_t>(plokk), koht) != plokk) break;
     for (off_t i = plokk; i-- > 0;)
       if (puhver[i] == '\n' && --ridu == 0) return koht + i + 1;
   }
-  return PAISE_LOPP;
+  return std::min(lopp, PAISE_LOPP);
 }
 
 // The last maht lines moved up to the head of the file, which then ends after them: in place, so
