@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <sstream>
 
 namespace zemtar {
 
@@ -112,29 +113,29 @@ ajaloofail::ajaloofail(std::string nimi, int maht, void (*teata)(const char*))
 
 std::vector<std::string> ajaloofail::loe() {
   std::vector<std::string> read;
-  off_t suurus = 0;
+  off_t suurus;
   const int fd = ava(O_RDONLY, LOCK_SH, LUKUS_ALGUL, suurus);
   if (fd == -1) return read;
   const off_t a = algus(fd, suurus, maht);
   std::string baidid(static_cast<std::size_t>(suurus - a), '\0');
   if (pread(fd, baidid.data(), baidid.size(), a) == static_cast<ssize_t>(baidid.size())) {
-    for (std::size_t k = 0; k < baidid.size();) {
-      const std::size_t lopp = std::min(baidid.find('\n', k), baidid.size());
-      read.push_back(dekodeeri(std::string_view(baidid).substr(k, lopp - k)));
-      k = lopp + 1;
-    }
+    std::istringstream read_failis(baidid);
+    for (std::string rida; std::getline(read_failis, rida);)
+      read.push_back(dekodeeri(rida));
   }
   close(fd);
   return read;
 }
 
 void ajaloofail::lisa(std::string_view rida) {
-  off_t suurus = 0;
-  char viimane = '\n';
+  off_t suurus;
+  char viimane;
   const int fd = ava(O_RDWR, LOCK_EX, LUKUS, suurus);
   if (fd == -1) return;
   std::string baidid(suurus == 0 ? PAIS : "");
-  if (suurus > 0 && pread(fd, &viimane, 1, suurus - 1) == 1 && viimane != '\n') baidid += '\n';
+  // After a line left without its newline, by another program; an empty file has no last byte.
+  if (pread(fd, &viimane, sizeof viimane, suurus - 1) == sizeof viimane && viimane != '\n')
+    baidid += '\n';
   baidid += kodeeri(rida);
   const off_t lopp = suurus + static_cast<off_t>(baidid.size());
   bool terve;
