@@ -328,6 +328,7 @@ TEST(Terminalis, HistoryFileIsTheUsers) {
   if (geteuid() != 0) return;  // only root gives files and folders away
   ajaloos(E + " >a", {"7"}, E + " | cmp - a", "", "chown 4321 a");
   ajaloos("mkdir k && chown 4321 k", {}, "test ! -e k/.local", VOORAS, "true", "k/.local/a");
+  ajaloos("mkdir k && chown 4321 k", {}, "test ! -e k/a", VOORAS, "true", "k/a");
 }
 
 }  // namespace
