@@ -58,7 +58,7 @@ elseif(NOT ZEMTAR_TOIMETAJA STREQUAL static AND NOT LIBEDIT_FOUND)
   message(FATAL_ERROR "ZEMTAR_LIBEDIT=${ZEMTAR_TOIMETAJA}: pkg-config does not find libedit")
 endif()
 
-target_sources(zemtar_uhine PRIVATE src/platform/posix/libedit.cpp src/platform/posix/ajalugu.cpp
+target_sources(zemtar_uhine PRIVATE src/platform/posix/libedit.cpp
                                    src/platform/posix/ajaloofail.cpp)
 if(ZEMTAR_TOIMETAJA STREQUAL static)
   if(NOT arhiivid_olemas)

@@ -38,10 +38,16 @@ extern const char KASUTUS_LOPP[];
 // Line editing at a terminal, where the system and the build have it.
 struct rea_toimetaja;
 
+// Says on standard error, in a line of single-byte text, why something asked of the system
+// was not done (a line not kept in the history, say): the caller adds the program's name.
+using teataja = void (*)(const char* mis);
+
 // nullptr unless both streams are a terminal and lines can be edited there; lines are then
 // read as from any other stream. programm is the program's name, as it is installed (what
-// the line editor's settings and the history file are kept under).
-rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char* programm);
+// the line editor's settings and the history file are kept under); teata tells why a line was
+// not kept, once in a run.
+rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char* programm,
+                             teataja teata);
 
 // Shows the prompt viip and gives the line typed, with a newline; its bytes stay valid until
 // the next call. False when the user ends the input, and after an error.

@@ -10,8 +10,7 @@ namespace {
 using namespace tekst;
 
 // Keys that type no character as bytes the texts never have; the others as what they type.
-const std::string VASAK = "\x11", HOME = "\x12", END = "\x13", YLES = "\x14", CTRL_Z = "\x1A",
-                  CTRL_C = "\x03";
+const std::string VASAK = "\x11", HOME = "\x12", END = "\x13", YLES = "\x14", CTRL_Z = "\x1A";
 
 // The key pressed for a byte of the keys typed, Ctrl held where the keyboard needs it.
 KEY_EVENT_RECORD klahv(unsigned char b) {
@@ -46,8 +45,8 @@ std::wstring ekraan(HANDLE valja) {
   return kogu.erase(kogu.find_last_not_of(L'\n') + 1) + L'\n';
 }
 
-// The program in a new 80 by 300 console at the code page, the keys typed (at CTRL_C once the
-// line typed so far shows), and the screen, the status 1 and the code page checked after it.
+// The program in a new 80 by 300 console at the code page, the keys typed, and the screen, the
+// status 1 and the code page checked after it.
 void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
              const std::string& oodatud) {
   SCOPED_TRACE(std::string(programm) + " at code page " + std::to_string(koodileht));
@@ -70,16 +69,7 @@ void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
   std::string kask = std::string("\"") + programm + "\"";
   ASSERT_TRUE(
       CreateProcessA(programm, kask.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi));
-  std::wstring rida;
   for (const char b : klahvid) {
-    if (b == CTRL_C[0]) {
-      const std::wstring naha = L":" + rida + L"\n";
-      for (int i = 0; i < 200 && ekraan(valja).rfind(naha) == std::wstring::npos; ++i)
-        Sleep(50);
-      GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
-      continue;
-    }
-    rida = b == '\n' ? L"" : rida + ekraanil({b});
     INPUT_RECORD r[2] = {{KEY_EVENT, {}}, {KEY_EVENT, {}}};
     r[0].Event.KeyEvent = r[1].Event.KeyEvent = klahv(b);
     r[1].Event.KeyEvent.bKeyDown = FALSE;
@@ -101,7 +91,8 @@ void kaivita(const char* programm, UINT koodileht, const std::string& klahvid,
 
 // Keys, and each program's screen after its greeting: the letters at the code pages of Estonian
 // and English Windows and UTF-8, and a caret under where a line failed; the console's editing;
-// Ctrl-Z Enter ends; Ctrl-C drops a line.
+// Ctrl-Z Enter ends. (Ctrl-C cannot be sent to a read pending at wine's console: a stand-in for
+// the console shows it, utf16_test.cpp.)
 TEST(Konsool, ShowsLettersEditsAndEnds) {
   const struct {
     std::string klahvid, rooma, lihtne;
@@ -116,14 +107,8 @@ TEST(Konsool, ShowsLettersEditsAndEnds) {
       {"12+3" + VASAK + VASAK + "\b0\n+2" + HOME + "1" + END + "0\n" + YLES + "\n" + CTRL_Z + "\n",
        ":10+3\n" + AV + "XIII\n" + korda(":1+20\n" + AV + "XXI\n", 2) + ":^Z\n",
        ":10+3\n" + AV + "13.000000\n" + korda(":1+20\n" + AV + "21.000000\n", 2) + ":^Z\n"},
-      {"12+3" + CTRL_C + "4\nvalju\n", ":12+3\n:4\n" + AV + "IV\n:valju\n",
-       ":12+3\n:4\n" + AV + "4.000000\n:valju\n"},
   };
-  SetConsoleCtrlHandler([](DWORD) { return TRUE; }, TRUE);  // the harness goes on
-  // wine does not end the pending read at Ctrl-C: the line goes on.
-  const auto wine_get_version = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
   for (const auto& r : read) {
-    if (r.klahvid.find(CTRL_C) != std::string::npos && wine_get_version) continue;
     for (const UINT koodileht : r.koodilehed) {
       kaivita(ZEMTAR, koodileht, r.klahvid, r.rooma);
       kaivita(ZEMTAR_LIHTNE, koodileht, r.klahvid, r.lihtne);

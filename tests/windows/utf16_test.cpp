@@ -1,6 +1,6 @@
-// The Windows console: what it is given (well-formed UTF-8 as such, other bytes in code page
-// 1252), and Ctrl-C during a read, which wine's console cannot send: the line being typed is
-// dropped, and a fresh prompt comes on a line of its own.
+// The Windows console: what it is given (well-formed UTF-8 as such, other bytes in the code page,
+// its pairs whole), and Ctrl-C during a read, which wine's console cannot send: the line being
+// typed is dropped, and a fresh prompt comes on a line of its own.
 #include "platform/windows/utf16.h"
 
 #include <cwchar>
@@ -18,6 +18,8 @@ TEST(Utf16, UTF8WhereWellFormedTheCodePageElsewhere) {
     tahed.resize(zemtar::utf16(baidid, 1252, tahed.data()));
     EXPECT_EQ(tahed, oodatud) << baidid;
   }
+  wchar_t tahed[5];  // Shift-JIS: a pair whose second byte is ASCII stays whole
+  EXPECT_EQ(std::wstring(tahed, zemtar::utf16("\x83\x5C\x81@a", 932, tahed)), L"\u30BD\u3000a");
 }
 
 TEST(KonsooliRida, CtrlCDropsTheLineBeingTyped) {

@@ -2,7 +2,7 @@
 // a run with -k or -f, or from a pipe, never loads it and starts as quickly as one without
 // line editing. Each libedit function the code calls is defined here with libedit's own
 // signature and passes its call on to the library's; where the library cannot be opened,
-// el_init and history_init give null, and keyboard lines are read without the editor.
+// el_init and history_winit give null, and keyboard lines are read without the editor.
 #include <dlfcn.h>
 #include <histedit.h>
 
@@ -20,12 +20,12 @@ namespace {
 #define ZEMTAR_LIBEDIT_FUNKTSIOONID(X) \
   X(el_init)                           \
   X(el_end)                            \
-  X(el_gets)                           \
-  X(el_set)                            \
-  X(el_get)                            \
-  X(history_init)                      \
-  X(history_end)                       \
-  X(history)
+  X(el_wgets)                          \
+  X(el_wset)                           \
+  X(el_wget)                           \
+  X(history_winit)                     \
+  X(history_wend)                      \
+  X(history_w)
 
 struct libedit_funktsioonid {
 #define ZEMTAR_VIIT(f) decltype(&::f) f;
@@ -59,31 +59,37 @@ const libedit_funktsioonid* libedit() {
 // The strings of an operation that takes them up to a null, as many as any binding needs.
 constexpr int SONU = 8;
 
-// el_set, el_get and history take their further arguments by the operation: each operation
-// that the code uses is passed on with its own, and any other fails (-1) as an unknown one does.
+// el_wset, el_wget and history_w take their further arguments by the operation: each
+// operation that the code uses is passed on with its own, and any other fails (-1) as an
+// unknown one does.
+// The prompt's function, as el_wset takes it.
+using viip_t = wchar_t* (*)(EditLine*);
+
 int seada(const libedit_funktsioonid& f, EditLine* el, int op, va_list a) {
   switch (op) {
     case EL_SIGNAL:
-      return f.el_set(el, op, va_arg(a, int));
+      return f.el_wset(el, op, va_arg(a, int));
     case EL_EDITOR:
-      return f.el_set(el, op, va_arg(a, const char*));
+      return f.el_wset(el, op, va_arg(a, const wchar_t*));
     case EL_CLIENTDATA:
-      return f.el_set(el, op, va_arg(a, void*));
+      return f.el_wset(el, op, va_arg(a, void*));
+    case EL_GETCFN:
+      return f.el_wset(el, op, va_arg(a, el_rfunc_t));
     case EL_PROMPT:
-      return f.el_set(el, op, va_arg(a, char* (*)(EditLine*)));
+      return f.el_wset(el, op, va_arg(a, viip_t));
     case EL_HIST: {
       // The history function given is this file's; the library is given its own.
-      auto* funktsioon = va_arg(a, decltype(&::history));
-      if (funktsioon == &::history) funktsioon = f.history;
-      return f.el_set(el, op, funktsioon, va_arg(a, void*));
+      auto* funktsioon = va_arg(a, decltype(&::history_w));
+      if (funktsioon == &::history_w) funktsioon = f.history_w;
+      return f.el_wset(el, op, funktsioon, va_arg(a, void*));
     }
     case EL_BIND: {
-      const char* s[SONU + 1] = {};
+      const wchar_t* s[SONU + 1] = {};
       int n = 0;
-      while (n <= SONU && (s[n] = va_arg(a, const char*)) != nullptr)
+      while (n <= SONU && (s[n] = va_arg(a, const wchar_t*)) != nullptr)
         ++n;
       if (n > SONU) return -1;
-      return f.el_set(el, op, s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], nullptr);
+      return f.el_wset(el, op, s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], nullptr);
     }
   }
   return -1;
@@ -92,20 +98,19 @@ int seada(const libedit_funktsioonid& f, EditLine* el, int op, va_list a) {
 int kysida(const libedit_funktsioonid& f, EditLine* el, int op, va_list a) {
   switch (op) {
     case EL_CLIENTDATA:
-      return f.el_get(el, op, va_arg(a, void**));
+      return f.el_wget(el, op, va_arg(a, void**));
   }
   return -1;
 }
 
-int ajaloost(const libedit_funktsioonid& f, History* h, HistEvent* syndmus, int op, va_list a) {
+int ajaloost(const libedit_funktsioonid& f, HistoryW* h, HistEventW* syndmus, int op, va_list a) {
   switch (op) {
     case H_FIRST:
-      return f.history(h, syndmus, op);
+      return f.history_w(h, syndmus, op);
     case H_SETSIZE:
-    case H_SETUNIQUE:
-      return f.history(h, syndmus, op, va_arg(a, int));
+      return f.history_w(h, syndmus, op, va_arg(a, int));
     case H_ENTER:
-      return f.history(h, syndmus, op, va_arg(a, const char*));
+      return f.history_w(h, syndmus, op, va_arg(a, const wchar_t*));
   }
   return -1;
 }
@@ -123,13 +128,13 @@ void el_end(EditLine* el) {
   if (const auto* f = libedit()) f->el_end(el);
 }
 
-const char* el_gets(EditLine* el, int* pikkus) {
-  if (const auto* f = libedit()) return f->el_gets(el, pikkus);
+const wchar_t* el_wgets(EditLine* el, int* pikkus) {
+  if (const auto* f = libedit()) return f->el_wgets(el, pikkus);
   *pikkus = -1;
   return nullptr;
 }
 
-int el_set(EditLine* el, int op, ...) {
+int el_wset(EditLine* el, int op, ...) {
   va_list a;
   va_start(a, op);
   const int tulemus = libedit() != nullptr ? seada(*libedit(), el, op, a) : -1;
@@ -137,7 +142,7 @@ int el_set(EditLine* el, int op, ...) {
   return tulemus;
 }
 
-int el_get(EditLine* el, int op, ...) {
+int el_wget(EditLine* el, int op, ...) {
   va_list a;
   va_start(a, op);
   const int tulemus = libedit() != nullptr ? kysida(*libedit(), el, op, a) : -1;
@@ -145,16 +150,16 @@ int el_get(EditLine* el, int op, ...) {
   return tulemus;
 }
 
-History* history_init() {
+HistoryW* history_winit() {
   const auto* f = libedit();
-  return f != nullptr ? f->history_init() : nullptr;
+  return f != nullptr ? f->history_winit() : nullptr;
 }
 
-void history_end(History* h) {
-  if (const auto* f = libedit()) f->history_end(h);
+void history_wend(HistoryW* h) {
+  if (const auto* f = libedit()) f->history_wend(h);
 }
 
-int history(History* h, HistEvent* syndmus, int op, ...) {
+int history_w(HistoryW* h, HistEventW* syndmus, int op, ...) {
   va_list a;
   va_start(a, op);
   const int tulemus = libedit() != nullptr ? ajaloost(*libedit(), h, syndmus, op, a) : -1;

@@ -6,7 +6,7 @@ namespace zemtar {
 
 struct rea_toimetaja {};
 
-rea_toimetaja* ava_toimetaja(std::FILE*, std::FILE*, const char*) {
+rea_toimetaja* ava_toimetaja(std::FILE*, std::FILE*, const char*, teataja) {
   return nullptr;
 }
 

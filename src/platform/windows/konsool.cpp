@@ -20,10 +20,14 @@ struct rea_toimetaja {
 
 namespace {
 
-// Ctrl-C only ends the read it comes in, while lines are read here; Ctrl-Break and closing the
-// window still end the run.
+// Whether a line is being read. Ctrl-C then only ends the read, so that the line can be
+// dropped; at any other time it ends the run, as on Linux (and Ctrl-Break and closing the window
+// always do). The handler that asks stays in place for the whole run: Windows calls it on a
+// thread of its own, which may come after the read that Ctrl-C ended has returned.
+volatile LONG loeb = FALSE;
+
 BOOL WINAPI ctrl_c(DWORD syndmus) {
-  return syndmus == CTRL_C_EVENT;
+  return syndmus == CTRL_C_EVENT && loeb;
 }
 
 enum lugemine { RIDA, KATKES, LOPP };
@@ -50,7 +54,7 @@ rea_toimetaja* ava_toimetaja(HANDLE sisse, std::FILE* valja, konsooli_lugeja loe
   return new rea_toimetaja{sisse, valja, loe, {}, {}};
 }
 
-rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char*) {
+rea_toimetaja* ava_toimetaja(std::FILE* sisse, std::FILE* valja, const char*, teataja) {
   if (!on_terminal(sisse) || !on_terminal(valja)) return nullptr;
   return ava_toimetaja(kasitseja(sisse), valja, ReadConsoleW);
 }
@@ -62,9 +66,10 @@ void sulge_toimetaja(rea_toimetaja* t) {
 }
 
 bool loe_rida(rea_toimetaja* t, const char* viip, std::string_view& rida) {
-  for (;;) {
+  for (loeb = TRUE;;) {
     kirjuta(t->valja, viip);
     const lugemine l = loe_konsoolilt(*t);
+    loeb = l == KATKES;
     if (l == LOPP) return false;
     // The dropped line stays in sight, and a fresh prompt comes below it.
     if (l == KATKES) {

@@ -77,8 +77,8 @@ std::ptrdiff_t loe_valmis(std::FILE* voog, char* puhver, std::size_t maht) {
   return -1;
 }
 
-// At a console, the bytes as UTF-16 characters a piece at a time, never cutting a UTF-8
-// sequence; anywhere else, to the C stream as they are.
+// At a console, the bytes as UTF-16 characters a piece at a time, never cutting a character;
+// anywhere else, to the C stream as they are.
 void kirjuta(std::FILE* voog, std::string_view baidid) {
   if (!on_terminal(voog)) {
     std::fwrite(baidid.data(), 1, baidid.size(), voog);
@@ -87,9 +87,12 @@ void kirjuta(std::FILE* voog, std::string_view baidid) {
   const HANDLE konsool = kasitseja(voog);
   wchar_t tahed[TYKK];
   while (!baidid.empty()) {
-    std::size_t n = std::min(baidid.size(), TYKK);
-    while (n < baidid.size() && n > TYKK - 4 && (baidid[n] & 0xC0) == 0x80)
-      --n;
+    std::size_t n = 0;  // as many whole characters as a piece holds
+    while (n < baidid.size()) {
+      const std::size_t k = margi_pikkus(baidid.substr(n), CP_ACP);
+      if (n + k > TYKK) break;
+      n += k;
+    }
     const std::size_t pikkus = utf16(baidid.substr(0, n), CP_ACP, tahed);
     DWORD kirjutatud;
     if (!WriteConsoleW(konsool, tahed, static_cast<DWORD>(pikkus), &kirjutatud, nullptr)) {

@@ -35,18 +35,20 @@ std::size_t utf8_pikkus(std::string_view t) {
 
 }  // namespace
 
+std::size_t margi_pikkus(std::string_view baidid, unsigned koodileht) {
+  if (const std::size_t n = utf8_pikkus(baidid)) return n;
+  return baidid.size() > 1 && IsDBCSLeadByteEx(koodileht, static_cast<BYTE>(baidid[0])) ? 2 : 1;
+}
+
 std::size_t utf16(std::string_view baidid, unsigned koodileht, wchar_t* tahed) {
-  // Runs of UTF-8 and runs of other bytes, each run converted whole, so that a code page of
-  // two-byte characters keeps its pairs. Neither kind makes more characters than bytes.
+  // Runs of UTF-8 and runs of the code page's characters, each run converted whole. Neither
+  // kind makes more characters than bytes.
   std::size_t kokku = 0;
   while (!baidid.empty()) {
     const bool utf8 = utf8_pikkus(baidid) > 0;
     std::size_t n = 0;
-    while (n < baidid.size()) {
-      const std::size_t k = utf8_pikkus(baidid.substr(n));
-      if ((k > 0) != utf8) break;
-      n += utf8 ? k : 1;
-    }
+    while (n < baidid.size() && (utf8_pikkus(baidid.substr(n)) > 0) == utf8)
+      n += margi_pikkus(baidid.substr(n), koodileht);
     const int m = MultiByteToWideChar(utf8 ? CP_UTF8 : koodileht, 0, baidid.data(),
                                       static_cast<int>(n), tahed + kokku, static_cast<int>(n));
     kokku += static_cast<std::size_t>(m);
