@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <sstream>
 
 namespace zemtar {
 
@@ -43,9 +42,9 @@ std::string kodeeri(std::string_view rida) {
 std::string dekodeeri(std::string_view r) {
   std::string tekst;
   for (std::size_t i = 0; i < r.size(); ++i) {
-    const std::string e(r.substr(i + 1, 3));
+    const std::string_view e = r.substr(i + 1, 3);
     const bool kood = r[i] == '\\' && e.size() == 3 && e.find_first_not_of("01234567") == e.npos;
-    tekst += kood ? static_cast<char>(std::stoi(e, nullptr, 8)) : r[i];
+    tekst += kood ? static_cast<char>((e[0] - '0') * 64 + (e[1] - '0') * 8 + (e[2] - '0')) : r[i];
     i += kood ? 3 : 0;
   }
   return tekst;
@@ -119,9 +118,11 @@ std::vector<std::string> ajaloofail::loe() {
   const off_t a = algus(fd, suurus, maht);
   std::string baidid(static_cast<std::size_t>(suurus - a), '\0');
   if (pread(fd, baidid.data(), baidid.size(), a) == static_cast<ssize_t>(baidid.size())) {
-    std::istringstream read_failis(baidid);
-    for (std::string rida; std::getline(read_failis, rida);)
-      read.push_back(dekodeeri(rida));
+    for (std::string_view jaanud(baidid); !jaanud.empty();) {
+      const std::size_t lopp = std::min(jaanud.find('\n'), jaanud.size());
+      read.push_back(dekodeeri(jaanud.substr(0, lopp)));
+      jaanud.remove_prefix(std::min(lopp + 1, jaanud.size()));
+    }
   }
   close(fd);
   return read;
