@@ -304,7 +304,8 @@ TEST(Terminalis, ShowsTheLineAndWhereItFails) {
             PEALKIRI + ":2(3) \nViga: '(' tehtem\xC3\xA4rgi asemel!\n");
 }
 
-// The history file keeping two lines, in a folder the shell fills: the lines read, what is told,
+// The history file keeping two lines, at a path from a folder the shell fills (as a relative
+// ZEMTAR_AJALUGU is taken from where the program starts): the lines read, what is told,
 // what the shell finds after two lines are added, the first (a blank, a backslash, DEL) after a
 // change, with the lock held (an exclusive one let go 0.1 s into the wait) or the size limited.
 void ajaloos(const std::string& enne, const std::vector<std::string>& read,
@@ -318,9 +319,11 @@ void ajaloos(const std::string& enne, const std::vector<std::string>& read,
   const int lukus = lukk != 0 ? open((kaust / "a").c_str(), O_RDONLY) : -1;
   flock(lukus, lukk);
   teated.clear();
-  zemtar::ajaloofail fail((kaust / nimi).string(), 2, [](const char* mis) { teated += mis; });
+  const fs::path siin = fs::current_path();
+  ASSERT_EQ(chdir(kaust.c_str()), 0);
+  zemtar::ajaloofail fail(nimi, 2, [](const char* mis) { teated += mis; });
   EXPECT_EQ(fail.loe(), read);
-  ASSERT_TRUE(kaustas(kaust, vahel));
+  EXPECT_TRUE(kaustas(kaust, vahel));
   std::thread vabasta([=] {
     usleep(100000);
     flock(lukus, lukk == LOCK_EX ? LOCK_UN : lukk);
@@ -334,6 +337,7 @@ void ajaloos(const std::string& enne, const std::vector<std::string>& read,
   vabasta.join();
   fail.lisa("z");
   close(lukus);
+  EXPECT_EQ(chdir(siin.c_str()), 0);
   EXPECT_EQ(teated, teade);
   EXPECT_TRUE(kaustas(kaust, parast));
   fs::remove_all(kaust);
@@ -366,6 +370,7 @@ TEST(Terminalis, HistoryFileIsTheUsers) {
   ajaloos(E + " >a", {"7"}, E + " | cmp - a", "", "chown 4321 a");
   ajaloos("mkdir k && chown 4321 k", {}, "test ! -e k/.local", VOORAS, "true", "k/.local/a");
   ajaloos("mkdir k && chown 4321 k", {}, "test ! -e k/a", VOORAS, "true", "k/a");
+  ajaloos("chown 4321 .", {}, "test ! -e a", VOORAS);
 }
 
 }  // namespace
