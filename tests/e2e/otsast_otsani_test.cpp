@@ -256,8 +256,8 @@ TEST(Terminalis, EditsAndKeepsHistory) {
   for (const char* programm : {ZEMTAR, ZEMTAR_LIHTNE}) {
     const std::string nimi = fs::path(programm).filename().string();
     kodus("printf \"$E\" >a", "printf \"$E\" | cmp - a",
-          {"LC_ALL=C", "ZEMTAR_AJALUGU=~/a", "T=\x1b]0;x\x07"}, {x + "3\r", e4, CTRL_D},
-          TERE + "No entry for terminal type \"^[]0;x^G\";\nusing dumb terminal settings.\n" +
+          {"LC_ALL=C", "ZEMTAR_AJALUGU=~/a", "T=\x1b]0;x\x07\x7f\x9b"}, {x + "3\r", e4, CTRL_D},
+          TERE + "No entry for terminal type \"^[]0;x^G^?M-^[\";\nusing dumb terminal settings.\n" +
               nimi +
               ": ajaloofail on lukus, varasemaid ridu ei loetud\n:2\\U+DCC3\\U+DC973\n  ^\n" +
               sumbol + ":10\\U+DCE4+5\n   ^\n" + sumbol + ":^D\n",
