@@ -46,7 +46,7 @@ def kontrolli(d, programm, kaust, linux, skriptid):
         n = js(tehtud)
         d.find_element("id", "skript").send_keys(skriptid[nimi])
         if peata:
-            WebDriverWait(d, 10).until(lambda _: js("return !kaib.hidden"))
+            WebDriverWait(d, 10, 0.02).until(lambda _: js("return !kaib.hidden"))
             d.find_element("id", "peata").click()
         WebDriverWait(d, 60).until(lambda _: js(tehtud) > n)
         return f"{programm} -f {nimi}\n"
@@ -108,7 +108,11 @@ def kontrolli(d, programm, kaust, linux, skriptid):
     if programm == "zemtar":
         tekst = tekst[:-1] + skript("numbrid.txt")
         assert ekraan() == kadunud(tekst.count("\n") + 1203) + "…" + "M" * 999994 + "VIII\n:"
-    skript("peatatav.txt", peata=True)
+    # (A machine busy enough may finish the script before the click lands: it is opened again.)
+    for _ in range(3):
+        skript("peatatav.txt", peata=True)
+        if ekraan().endswith("\nPeatatud.\n:"):
+            break
     assert ekraan().endswith("\nPeatatud.\n:"), ekraan()[-200:]
     rida().send_keys("a=2+3" + Keys.ENTER)
     WebDriverWait(d, 10).until(lambda _: ekraan().endswith("\nPeatatud.\n:a=2+3\n" + omistus + ":"))
