@@ -210,12 +210,15 @@ void kodus(const std::string& tee, const std::string& vaata,
 
 TEST(Terminalis, EditsAndKeepsHistory) {
   // Lines from a file: no editing and no history file, in every build; a locale that cannot
-  // be loaded but says UTF-8 means UTF-8; a script's C1 bytes shown where it is not UTF-8.
+  // be loaded but says UTF-8 means UTF-8 (another set: plain ASCII); a script's C1 bytes shown
+  // where it is not UTF-8.
   kodus("printf '2+3\\nx\\n' >s", "test ! -e .local", {"LC_ALL=", "LC_CTYPE=et_XX.utf8", "LANG=C"},
         {},
         TERE_UTF8 +
             ":Avaldise v\xC3\xA4\xC3\xA4rtus=V\n:Viga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:\n",
         "/bin/sh", {"-c", "exec \"$0\" <~/s", ZEMTAR});
+  kodus("true", "true", {"LC_ALL=", "LC_CTYPE=et_XX.iso885915"}, {}, ":1\n" + AV_ + "1.000000\n",
+        ZEMTAR_LIHTNE, {"-k", "1"});
   kodus("printf '\\233[2J\\n1\\n' >s", "test ! -e .local", {"ZEMTAR_KOODISTIK=iso-8859-15"}, {},
         ":M-^[[2J\n ^\nViga: Lubamatu s\xFCmbol real!\n:1\nAvaldise v\xE4\xE4rtus=1.000000\n",
         ZEMTAR_LIHTNE, {"-f", "~/s"});
@@ -245,6 +248,12 @@ TEST(Terminalis, EditsAndKeepsHistory) {
   kodus("mkdir -p .local/state/zemtar && printf \"${H}7*6\\n\" >.local/state/zemtar/zemtar.ajalugu",
         "printf \"${H}7*6\\n\" | cmp - .local/state/zemtar/zemtar.ajalugu", {"ZEMTAR_AJALUGU="},
         {YLES + "\r", "1\r", CTRL_D}, TERE + ":\n ^\n" + LOPP_ + ":1\n" + AV_ + "I\n:^D\n");
+  // A run that a signal ends while a line is read leaves the terminal as it found it.
+  kodus("true", "true", {"ZEMTAR_AJALUGU="}, {}, TERE + ":kanooniline\n", "/bin/sh",
+        {"-c",
+         "trap : TERM; exec 3<&0; \"$0\" <&3 & sleep 1; kill $!; wait; wait; "
+         "stty -a | grep -q -- -icanon && echo toores || echo kanooniline; exit 1",
+         ZEMTAR});
   // No HOME: no history file, and no trouble.
   EXPECT_EQ(kaivita(ZEMTAR, {}, {}, TERMINAL, {"1\r", CTRL_D}, {"TERM=xterm"}).staatus, 1);
   // A lock held on the history stalls no prompt (told once); every byte typed reaches the line
@@ -284,6 +293,7 @@ TEST(Terminalis, ShowsTheLineAndWhereItFails) {
       ":x\n ^\nViga: Muutuja v\xC3\xA4\xC3\xA4rtustamata!\n:y = 1/0\n      ^\n";
   const std::string lopp =
       ":(1+2\n     ^\nViga: Magasin pole t\xC3\xBChi! (kontrolli sulge)\n: 5=1\n  ^\n" + NIMI;
+  const std::string versioon = "zemtar: kasutamata argumendid: x\nzemtar " ZEMTAR_VERSIOON "\n";
   const std::string kasutamata =
       "zemtar: kasutamata argumendid: + 3 (avaldis \xC3\xBChe argumendina: zemtar -k "
       "\"2 + 3\")\n:2\nAvaldise v\xC3\xA4\xC3\xA4rtus=II\n";
@@ -298,6 +308,7 @@ TEST(Terminalis, ShowsTheLineAndWhereItFails) {
       {ROOMA, FAIL, skript, vastused + NULLIGA + lopp, 0, "", TERMINAL},
       {LIHTNE, FAIL, skript, vastused + LIHTNE_NULLIGA + lopp, 0, "", TERMINAL},
       {ROOMA, {"-k", "2", "+", "3"}, {}, kasutamata, 2, "", TERMINAL},
+      {ROOMA, {"--version", "x"}, {}, versioon, 0, "", TERMINAL},
   });
   // ZEMTAR_KOODISTIK names the texts' set for a pipe as well.
   EXPECT_EQ(kaivita(ZEMTAR, {"-k", "2(3)"}, {}, FAILID, {}, {"ZEMTAR_KOODISTIK=utf-8"}).valjund,
